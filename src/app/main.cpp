@@ -1,0 +1,31 @@
+#include "data/db/Database.h"
+#include "forms/app/AppContext.h"
+#include "forms/app/Startup.h"
+#include "ui/app/QtPrompter.h"
+#include "ui/app/TForm_main.h"
+#include "ui/app/VantrelApplication.h"
+
+int main(int argc, char *argv[])
+{
+    VantrelApplication app(argc, argv);
+    QtPrompter prompter;
+    app.setPrompter(&prompter);
+
+    AppContext ctx;
+    ctx.AppDir = QCoreApplication::applicationDirPath();
+    ctx.prompter = &prompter;
+    ctx.settingsFile = qEnvironmentVariable("VANTREL_SETTINGS_FILE");
+
+    Startup::Result started = Startup::prepare(ctx.AppDir, QCoreApplication::applicationFilePath(), ctx.settingsFile);
+    if (!started.db) {
+        prompter.error(started.message);
+        return 1;
+    }
+    ctx.db = started.db.get();
+    ctx.ConnStr = ctx.db->path();
+
+    TForm_main mainWindow(ctx);
+    prompter.setParent(&mainWindow);
+    mainWindow.show();
+    return app.exec();
+}

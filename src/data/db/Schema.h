@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/db/ColumnType.h"
+
+#include <QList>
+#include <QStringList>
+
+// The one registry of every table and column of the database file and their types.
+// Generic screens (database browser, import, export) convert values through it.
+namespace Schema {
+inline constexpr int Version = 1;
+inline constexpr int ApplicationId = 0x56544C31; // marks a file written by this program
+
+const QList<TableDef> &tables();
+const TableDef *table(const QString &name);
+ColumnType columnType(const QString &table, const QString &column); // Text when unknown
+
+// Statements that build an empty database: tables, then indexes.
+QStringList createStatements();
+
+// Value conversions for generic screens: stored value <-> the text shown and typed.
+QString displayText(ColumnType type, const QVariant &stored);
+// nullopt when the text does not fit the column's type.
+std::optional<QVariant> storageValue(ColumnType type, const QString &text);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// Internal to the data layer: statement helpers on top of Qt SQL. Not included by other layers
+// (they do not link Qt SQL).
+
+#include "data/db/Database.h"
+#include "data/db/DbError.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace Sql {
+QSqlDatabase connection(const Database &db);
+// Prepares, binds positional values and executes; throws DbError with the engine's message.
+QSqlQuery exec(const Database &db, const QString &statement, const QVariantList &values = {});
+// First column of the first row, or an invalid QVariant when there is no row.
+QVariant scalar(const Database &db, const QString &statement, const QVariantList &values = {});
+// First column of every row.
+QStringList column(const Database &db, const QString &statement, const QVariantList &values = {});
+// Escapes %, _ and the escape character itself for use with "like ? escape '\'".
+QString likePattern(const QString &text);
+inline QVariant nullText() { return QVariant(QMetaType(QMetaType::QString)); }
+}

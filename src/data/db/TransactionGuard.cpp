@@ -1,0 +1,27 @@
+#include "data/db/TransactionGuard.h"
+
+#include "data/db/Sql.h"
+
+#include <QSqlError>
+
+TransactionGuard::TransactionGuard(Database &db)
+    : m_db(db)
+{
+    QSqlDatabase c = Sql::connection(db);
+    if (!c.transaction())
+        throw DbError(c.lastError().text());
+}
+
+TransactionGuard::~TransactionGuard()
+{
+    if (!m_done && m_db.isOpen())
+        Sql::connection(m_db).rollback();
+}
+
+void TransactionGuard::commit()
+{
+    QSqlDatabase c = Sql::connection(m_db);
+    if (!c.commit())
+        throw DbError(c.lastError().text());
+    m_done = true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Every message box, confirmation and file dialog goes through this interface: the program
+// shows real dialogs, tests script the answers and record the texts.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    virtual void information(const QString &text) = 0;
+    virtual void warning(const QString &text) = 0;
+    virtual void error(const QString &text) = 0;
+    // OK/Cancel box; true for OK.
+    virtual bool confirm(const QString &text, const QString &title = QStringLiteral("请确认")) = 0;
+    // Yes/No box; true for Yes.
+    virtual bool askYesNo(const QString &text, const QString &title = QStringLiteral("请确认")) = 0;
+    // Empty text when the dialog is cancelled.
+    virtual QString openFileName(const QString &caption, const QString &dir, const QString &filter) = 0;
+    virtual QString saveFileName(const QString &caption, const QString &proposed, const QString &filter) = 0;
+    virtual QString existingDirectory(const QString &caption, const QString &dir) = 0;
+};
