@@ -327,8 +327,10 @@ private slots:
     void listFetchesInPages()
     {
         TestDatabase t;
+        t.exec(QStringLiteral("BEGIN"));
         for (int i = 0; i < CatalogListModel::PageSize * 2 + 5; ++i)
             addSupplier(t, QStringLiteral("供应商%1").arg(i, 4, 10, QLatin1Char('0')));
+        t.exec(QStringLiteral("COMMIT"));
         CatalogEditor e(t.ctx, CatalogDeclarations::suppliers());
         e.open();
         QCOMPARE(e.list().rowCount(), CatalogListModel::PageSize);
