@@ -322,6 +322,11 @@ private slots:
         QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("%"))), 1);
         QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("'"))), 1);
         QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("\\"))), 1);
+        // Latin letters match in either case, as LIKE does; other characters exactly.
+        QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("o'neil"))), 1);
+        QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("AXB"))), 1);
+        QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("电器"))), 1);
+        QCOMPARE(e.store().count(CatalogFilter::contains({Name}, QStringLiteral("100"))), 1);
     }
 
     void listFetchesInPages()
@@ -342,6 +347,22 @@ private slots:
         // Table order, no row twice.
         for (int i = 0; i < e.list().rowCount(); ++i)
             QCOMPARE(e.list().rowAt(i).values.value(0), QStringLiteral("供应商%1").arg(i, 4, 10, QLatin1Char('0')));
+
+        // A filtered list in another order pages the same rows as one fetch of all.
+        const CatalogFilter digit = CatalogFilter::contains({Name}, QStringLiteral("1"));
+        CatalogFilter byContact = digit;
+        byContact.orderBy = QStringLiteral("联系人"); // all equal: ties fall back to table order
+        for (const CatalogFilter &f : {digit, byContact}) {
+            CatalogListModel model(e.store(), {Name});
+            model.setFilter(f);
+            while (model.canFetchMore({}))
+                model.fetchMore({});
+            const QList<CatalogRow> all = e.store().fetch(f);
+            QCOMPARE(model.rowCount(), all.size());
+            QCOMPARE(model.rowCount(), e.store().count(f));
+            for (int i = 0; i < all.size(); ++i)
+                QCOMPARE(model.rowAt(i).key, all[i].key);
+        }
     }
 
     // The screen: buttons toggle, fields open and close, Enter moves the focus.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 // Which rows a catalog list shows. Values are bound; a contained text matches literally
 // (its "%" and "_" are no wildcards).
@@ -15,6 +16,10 @@ struct CatalogFilter
     Match match = Match::All;
     QStringList columns;
     QString text;
+    // Overrides the store's order; an empty column name lists in table order.
+    std::optional<QString> orderBy;
+
+    CatalogFilter inTableOrder() const { CatalogFilter f = *this; f.orderBy = QString(); return f; }
 
     static CatalogFilter all() { return {}; }
     static CatalogFilter equals(const QString &column, const QString &text) { return {Match::Equals, {column}, text}; }

@@ -3,6 +3,7 @@
 #include "data/db/RowKey.h"
 #include "data/db/Schema.h"
 #include "data/db/Sql.h"
+#include "data/db/TextMatch.h"
 
 namespace {
 QString quoted(const QString &name)
@@ -34,12 +35,9 @@ QString CatalogStore::whereClause(const CatalogFilter &filter, QVariantList &bin
         return QStringLiteral(" WHERE %1 = ?").arg(quoted(filter.columns.value(0)));
     case CatalogFilter::Match::Contains: {
         QStringList parts;
-        const QString pattern = Sql::likePattern(filter.text);
-        for (const QString &c : filter.columns) {
-            parts << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(quoted(c));
-            binds << pattern;
-        }
-        return QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" OR "));
+        for (const QString &c : filter.columns)
+            parts << TextMatch::contains(quoted(c), filter.text, binds);
+        return QStringLiteral(" WHERE (") + parts.join(QStringLiteral(" OR ")) + u')';
     }
     }
     return {};
@@ -52,19 +50,26 @@ int CatalogStore::count(const CatalogFilter &filter) const
     return Sql::scalar(m_db, QStringLiteral("SELECT COUNT(*) FROM ") + quoted(m_table) + where, binds).toInt();
 }
 
-QList<CatalogRow> CatalogStore::fetch(const CatalogFilter &filter, int offset, int limit) const
+QList<CatalogRow> CatalogStore::fetch(const CatalogFilter &filter, int offset, int limit, qint64 afterKey) const
 {
     QVariantList binds;
-    QString statement = QStringLiteral("SELECT ") + selectList() + QStringLiteral(" FROM ") + quoted(m_table)
-        + whereClause(filter, binds);
+    QString where = whereClause(filter, binds);
+    const QString orderBy = filter.orderBy.value_or(m_orderBy);
+    const bool keyset = orderBy.isEmpty() && afterKey > 0 && limit >= 0;
+    if (keyset) {
+        where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + RowKey::column()
+            + QStringLiteral(" > ?");
+        binds << afterKey;
+    }
+    QString statement = QStringLiteral("SELECT ") + selectList() + QStringLiteral(" FROM ") + quoted(m_table) + where;
     // The row key breaks ties so pages never overlap.
     statement += QStringLiteral(" ORDER BY ");
-    if (!m_orderBy.isEmpty())
-        statement += quoted(m_orderBy) + QStringLiteral(", ");
+    if (!orderBy.isEmpty())
+        statement += quoted(orderBy) + QStringLiteral(", ");
     statement += RowKey::column();
     if (limit >= 0) {
         statement += QStringLiteral(" LIMIT ? OFFSET ?");
-        binds << qlonglong(limit) << qlonglong(offset);
+        binds << qlonglong(limit) << qlonglong(keyset ? 0 : offset);
     }
     QSqlQuery q = Sql::exec(m_db, statement, binds);
     QList<ColumnType> types;

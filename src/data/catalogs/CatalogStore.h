@@ -21,7 +21,9 @@ public:
 
     int count(const CatalogFilter &filter = CatalogFilter::all()) const;
     // Rows offset .. offset+limit-1 of the filtered, ordered list; limit < 0 means every row.
-    QList<CatalogRow> fetch(const CatalogFilter &filter, int offset = 0, int limit = -1) const;
+    // afterKey: the key of the last row already fetched; in table order the next page starts
+    // after it directly, so paging through a long list costs the same for every page.
+    QList<CatalogRow> fetch(const CatalogFilter &filter, int offset = 0, int limit = -1, qint64 afterKey = 0) const;
     QList<CatalogRow> all() const { return fetch(CatalogFilter::all()); }
     CatalogRow row(qint64 key) const; // invalid row when missing
     // True when a row holds exactly this text in the column.

@@ -84,7 +84,8 @@ void CatalogListModel::fetchMore(const QModelIndex &parent)
 {
     if (parent.isValid() || m_complete)
         return;
-    const QList<CatalogRow> more = m_store.fetch(m_filter, int(m_rows.size()), PageSize);
+    const QList<CatalogRow> more =
+        m_store.fetch(m_filter, int(m_rows.size()), PageSize, m_rows.isEmpty() ? 0 : m_rows.constLast().key);
     m_complete = more.size() < PageSize;
     if (more.isEmpty())
         return;

@@ -25,7 +25,7 @@ CatalogDeclaration CustomerDeclarations::directory()
                  s("传真"),     s("地址"),       s("邮编"),     s("电子邮件"), s("税号"),   s("账号"),
                  s("乘车路线"), s("登记时间"),   s("备注")};
     d.gridColumns = d.columns.mid(0, 13);
-    d.orderBy = s("流水号");
+    // Table order: "流水号" is the row key itself, so the list is in running-number order.
     d.fields = {F::line(name, s("客户名称：")),         F::line(s("客户单位"), s("单位(公司)：")),
                 F::line(s("物资主管"), s("物资主管：")), F::line(s("联系人"), s("联系人：")),
                 F::line(s("联系电话"), s("联系电话：")), F::line(s("传真"), s("传真：")),

@@ -38,7 +38,8 @@ bool CustomerPickerForm::search(const QString &text)
     m_list->setFilter(CatalogFilter::contains({QStringLiteral("客户名称"), QStringLiteral("地址"),
                                                QStringLiteral("联系人"), QStringLiteral("客户单位"),
                                                QStringLiteral("联系电话")},
-                                              text));
+                                              text)
+                         .inTableOrder());
     if (m_list->rowCount() == 0) {
         m_ctx.prompt().warning(QStringLiteral("要搜索的客户不存在！"));
         return false;
