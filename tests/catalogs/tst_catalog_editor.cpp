@@ -3,6 +3,7 @@
 #include "ChineseTyping.h"
 #include "TestDatabase.h"
 #include "core/app/Right.h"
+#include "data/db/DbError.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/CatalogEditor.h"
 #include "ui/catalogs/TForm_providerList.h"
@@ -363,6 +364,49 @@ private slots:
             for (int i = 0; i < all.size(); ++i)
                 QCOMPARE(model.rowAt(i).key, all[i].key);
         }
+    }
+
+    // A declaration's own rule and its side writes, which land with the row or not at all.
+    void ownChecksAndSideWrites()
+    {
+        TestDatabase t;
+        t.ctx.OperatorRights = EditRights;
+        CatalogDeclaration d = CatalogDeclarations::suppliers();
+        d.checks.prepend(CatalogCheck::custom(QStringLiteral("邮编"), QStringLiteral("邮编只能是数字！"),
+                                              [](const QString &v, const QHash<QString, QString> &) {
+                                                  for (const QChar c : v)
+                                                      if (!c.isDigit())
+                                                          return false;
+                                                  return true;
+                                              }));
+        bool fail = false;
+        QStringList seen;
+        d.afterSave = [&](AppContext &, bool adding, const CatalogRow &saved, const QString &start) {
+            seen << QStringLiteral("%1 %2 %3").arg(adding ? "add" : "change", saved.values.value(0), start);
+            if (fail)
+                throw DbError(QStringLiteral("side write failed"));
+        };
+        CatalogEditor e(t.ctx, d);
+        e.open();
+        QVERIFY(e.beginAdd());
+        e.setValue(Name, QStringLiteral("甲"));
+        e.setValue(QStringLiteral("邮编"), QStringLiteral("1a"));
+        QVERIFY(!e.save());
+        QCOMPARE(t.prompter.last(), QStringLiteral("邮编只能是数字！"));
+        QVERIFY(!e.enter(QStringLiteral("邮编")));
+        e.setValue(QStringLiteral("邮编"), QStringLiteral("100"));
+        QVERIFY(e.save());
+        QVERIFY(e.beginChange());
+        e.setValue(Name, QStringLiteral("乙"));
+        QVERIFY(e.save());
+        QCOMPARE(seen, (QStringList{QStringLiteral("add 甲 "), QStringLiteral("change 乙 甲")}));
+
+        fail = true;
+        QVERIFY(e.beginChange());
+        e.setValue(Name, QStringLiteral("丙"));
+        QVERIFY_THROWS_EXCEPTION(DbError, e.save());
+        QCOMPARE(e.modeName(), QStringLiteral("Del")); // still saving
+        QCOMPARE(t.count(QStringLiteral("供应商目录"), QStringLiteral("供应商名称 = '乙'")), 1);
     }
 
     // The screen: buttons toggle, fields open and close, Enter moves the focus.

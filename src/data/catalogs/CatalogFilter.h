@@ -22,6 +22,6 @@ struct CatalogFilter
     CatalogFilter inTableOrder() const { CatalogFilter f = *this; f.orderBy = QString(); return f; }
 
     static CatalogFilter all() { return {}; }
-    static CatalogFilter equals(const QString &column, const QString &text) { return {Match::Equals, {column}, text}; }
-    static CatalogFilter contains(const QStringList &columns, const QString &text) { return {Match::Contains, columns, text}; }
+    static CatalogFilter equals(const QString &column, const QString &text) { return {Match::Equals, {column}, text, std::nullopt}; }
+    static CatalogFilter contains(const QStringList &columns, const QString &text) { return {Match::Contains, columns, text, std::nullopt}; }
 };

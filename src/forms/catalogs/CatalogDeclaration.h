@@ -6,6 +6,10 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
+
+struct AppContext;
+struct CatalogRow;
 
 // Everything that makes one catalog screen: its table and columns, its panel, its checks in
 // order, its messages and the right its changes need. The editor mechanism does the rest.
@@ -35,6 +39,11 @@ struct CatalogDeclaration
                                 // empty: delete on an empty list does nothing at all
     QString stampColumn;        // set to today's date when a new row is saved
     bool refillWhileEditing = false; // panel follows the list's current row even while editing
+
+    // Writes a screen makes beside its own row, run in the same transaction as the row's write
+    // (a throw undoes both). startKey: the key before a change (empty when adding).
+    std::function<void(AppContext &ctx, bool adding, const CatalogRow &saved, const QString &startKey)> afterSave;
+    std::function<void(AppContext &ctx, const CatalogRow &removed)> afterRemove;
 
     // Directory search ("显示全部" first).
     QList<SearchMode> searchModes;

@@ -1,6 +1,7 @@
 #include "forms/catalogs/CatalogEditor.h"
 
 #include "core/app/DateText.h"
+#include "data/db/TransactionGuard.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
 
@@ -137,14 +138,19 @@ bool CatalogEditor::save()
     if (adding && !m_decl.stampColumn.isEmpty())
         m_values[m_decl.stampColumn] = DateText::toText(m_ctx.today());
     const QStringList row = rowValues();
+    TransactionGuard tx(m_ctx.database());
+    const qint64 key = adding ? m_store.insert(row) : m_current.key;
+    if (!adding)
+        m_store.update(key, row);
+    const CatalogRow saved = m_store.row(key);
+    if (m_decl.afterSave)
+        m_decl.afterSave(m_ctx, adding, saved, m_startKey);
+    tx.commit();
+    m_current = saved;
     if (adding) {
-        const qint64 key = m_store.insert(row);
         m_list->reload();
-        m_current = m_store.row(key);
         m_currentRow = m_list->rowOfKey(key);
     } else {
-        m_store.update(m_current.key, row);
-        m_current = m_store.row(m_current.key);
         m_list->replaceRow(m_current);
     }
     loadPanel(m_current);
@@ -177,7 +183,11 @@ bool CatalogEditor::remove()
         return false;
     }
     const int row = m_currentRow;
+    TransactionGuard tx(m_ctx.database());
     m_store.remove(m_current.key);
+    if (m_decl.afterRemove)
+        m_decl.afterRemove(m_ctx, m_current);
+    tx.commit();
     m_list->removeKey(m_current.key);
     setCurrentRow(qMin(row, m_list->rowCount() - 1));
     return true;

@@ -17,8 +17,8 @@ struct CatalogField
     QString choiceTable;  // Choice: the table and column whose values fill the drop-down
     QString choiceColumn;
 
-    static CatalogField line(const QString &column, const QString &label) { return {column, label}; }
-    static CatalogField memo(const QString &column, const QString &label) { return {column, label, Kind::Memo}; }
+    static CatalogField line(const QString &column, const QString &label) { return {column, label, Kind::Line, {}, {}}; }
+    static CatalogField memo(const QString &column, const QString &label) { return {column, label, Kind::Memo, {}, {}}; }
     static CatalogField choice(const QString &column, const QString &label, const QString &table, const QString &from)
     {
         return {column, label, Kind::Choice, table, from};

@@ -13,7 +13,10 @@ std::optional<CatalogValidator::Failure> CatalogValidator::firstFailure(const QH
             continue;
         if (!column.isEmpty() && check.column != column)
             continue;
-        if (!passes(check, values.value(check.column), adding, startKey))
+        const bool ok = check.kind == CatalogCheck::Kind::Custom
+            ? (!check.test || check.test(values.value(check.column), values))
+            : passes(check, values.value(check.column), adding, startKey);
+        if (!ok)
             return Failure{check.column, check.messageFor(adding)};
     }
     return std::nullopt;
@@ -38,6 +41,8 @@ bool CatalogValidator::passes(const CatalogCheck &check, const QString &value, b
     }
     case CatalogCheck::Kind::Exists:
         return CatalogStore(m_db, check.refTable, {check.refColumn}).exists(check.refColumn, value);
+    case CatalogCheck::Kind::Custom:
+        break; // run by firstFailure, which has every value
     }
     return true;
 }
