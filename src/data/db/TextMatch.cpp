@@ -21,5 +21,8 @@ QString TextMatch::contains(const QString &quotedColumn, const QString &text, QV
         return QStringLiteral("instr(%1, ?) > 0").arg(quotedColumn);
     }
     binds << Sql::likePattern(text);
+    // The escape clause costs time on every row; a text without wildcard characters needs none.
+    if (!text.contains(u'%') && !text.contains(u'_') && !text.contains(u'\\'))
+        return QStringLiteral("%1 LIKE ?").arg(quotedColumn);
     return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(quotedColumn);
 }
