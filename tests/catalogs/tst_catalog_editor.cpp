@@ -409,6 +409,25 @@ private slots:
         QCOMPARE(t.count(QStringLiteral("供应商目录"), QStringLiteral("供应商名称 = '乙'")), 1);
     }
 
+    // A number column refuses a non-number even when its declaration forgot the check.
+    void numberColumnsAreAlwaysChecked()
+    {
+        TestDatabase t;
+        CatalogDeclaration d = CatalogDeclarations::repairItems();
+        d.checks.removeLast(); // the declared number check
+        CatalogEditor e(t.ctx, d);
+        e.open();
+        QVERIFY(e.beginAdd());
+        e.setValue(QStringLiteral("维修项目"), QStringLiteral("换屏"));
+        e.setValue(QStringLiteral("收费"), QStringLiteral("abc"));
+        QVERIFY(!e.save());
+        QCOMPARE(t.prompter.last(), QStringLiteral("请输入数字！"));
+        QCOMPARE(t.count(QStringLiteral("维修项目目录")), 0);
+        e.setValue(QStringLiteral("收费"), QString()); // an empty fee is allowed: no value is stored
+        QVERIFY(e.save());
+        QVERIFY(t.scalar(QStringLiteral("SELECT 收费 FROM 维修项目目录")).isNull());
+    }
+
     // The screen: buttons toggle, fields open and close, Enter moves the focus.
     void screenTogglesButtonsAndFields()
     {

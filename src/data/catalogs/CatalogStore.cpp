@@ -114,6 +114,12 @@ bool CatalogStore::accepts(const QString &column, const QString &text) const
     return Schema::storageValue(Schema::columnType(m_table, column), text).has_value();
 }
 
+bool CatalogStore::holdsNumbers(const QString &column) const
+{
+    const ColumnType type = Schema::columnType(m_table, column);
+    return type == ColumnType::Money || type == ColumnType::Integer;
+}
+
 QVariantList CatalogStore::storedValues(const QStringList &values) const
 {
     QVariantList stored;

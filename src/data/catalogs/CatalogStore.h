@@ -30,6 +30,8 @@ public:
     bool exists(const QString &column, const QString &value) const;
     // Whether the text can be stored in the column (numbers for Money and Integer columns).
     bool accepts(const QString &column, const QString &text) const;
+    // Whether the column holds numbers (Money or Integer).
+    bool holdsNumbers(const QString &column) const;
 
     // values in the declared column order. Yes/no columns not declared start as 0.
     // Throws DbError when a value does not fit its column; nothing is written then.

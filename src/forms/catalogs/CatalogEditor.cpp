@@ -5,11 +5,24 @@
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
 
+#include <algorithm>
+
 CatalogEditor::CatalogEditor(AppContext &ctx, CatalogDeclaration decl)
     : m_ctx(ctx), m_decl(std::move(decl)), m_store(ctx.database(), m_decl.table, m_decl.columns, m_decl.orderBy),
       m_validator(m_decl, ctx.database()),
       m_list(std::make_unique<CatalogListModel>(m_store, m_decl.gridColumns))
 {
+    // Every number column refuses a non-number before anything is written, with the
+    // declaration's own message where it has one.
+    for (const QString &column : m_decl.columns) {
+        if (!m_store.holdsNumbers(column))
+            continue;
+        const bool declared = std::any_of(m_decl.checks.cbegin(), m_decl.checks.cend(), [&](const CatalogCheck &c) {
+            return c.kind == CatalogCheck::Kind::Number && c.column == column;
+        });
+        if (!declared)
+            m_decl.checks << CatalogCheck::number(column, CatalogDeclaration::NotNumberMessage, CatalogCheck::OnSave);
+    }
 }
 
 QString CatalogEditor::modeName() const

@@ -50,6 +50,7 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setAlternatingRowColors(true);
     grid->verticalHeader()->setDefaultSectionSize(22);
     layout->addWidget(grid, 1);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CatalogScreen::onRowChosen);

@@ -19,6 +19,7 @@ NameListScreen::NameListScreen(AppContext &ctx, CatalogDeclaration decl, QWidget
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setAlternatingRowColors(true);
     grid->horizontalHeader()->setStretchLastSection(true);
     left->addWidget(grid, 1);
     if (m_editor.declaration().uniqueLabel) {

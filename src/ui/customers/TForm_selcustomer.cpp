@@ -36,6 +36,7 @@ TForm_selcustomer::TForm_selcustomer(AppContext &ctx, QWidget *parent)
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setAlternatingRowColors(true);
     grid->setToolTip(QStringLiteral("双击选定"));
     grid->installEventFilter(this);
     layout->addWidget(grid, 1);
