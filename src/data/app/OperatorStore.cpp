@@ -10,6 +10,12 @@ QString columnList()
     return QStringLiteral("rowid, 用户名, 密码, 姓名, 权限, ") + Rights::columnNames().join(QStringLiteral(", "));
 }
 
+// Text columns hold empty text rather than null, so a blank login compares as typed.
+QVariant text(const QString &s)
+{
+    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
+}
+
 Operator fromQuery(const QSqlQuery &q)
 {
     Operator op;
@@ -64,7 +70,7 @@ QList<Operator> OperatorStore::assignable() const
 qint64 OperatorStore::insert(const Operator &op)
 {
     QStringList marks;
-    QVariantList values{op.loginName, op.password, op.name, op.role};
+    QVariantList values{text(op.loginName), text(op.password), text(op.name), text(op.role)};
     for (int i = 0; i < Rights::Count; ++i)
         values << int((op.columns >> i) & 1u);
     for (int i = 0; i < values.size(); ++i)
@@ -80,7 +86,7 @@ qint64 OperatorStore::insert(const Operator &op)
 void OperatorStore::update(const Operator &op)
 {
     Sql::exec(m_db, QStringLiteral("UPDATE 用户管理 SET 用户名 = ?, 密码 = ?, 姓名 = ?, 权限 = ? WHERE rowid = ?"),
-              {op.loginName, op.password, op.name, op.role, op.id});
+              {text(op.loginName), text(op.password), text(op.name), text(op.role), op.id});
 }
 
 void OperatorStore::remove(qint64 id)
