@@ -24,8 +24,10 @@ int main(int argc, char *argv[])
     ctx.db = started.db.get();
     ctx.ConnStr = ctx.db->path();
 
+    // The main window logs the operator in on its first show and ends the program when the
+    // operator leaves at the login.
     TForm_main mainWindow(ctx);
     prompter.setParent(&mainWindow);
-    mainWindow.show();
+    mainWindow.showMaximized();
     return app.exec();
 }
