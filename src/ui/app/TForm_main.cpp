@@ -40,8 +40,8 @@ const QStringList Calculators = {QStringLiteral("gnome-calculator"), QStringLite
                                  QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
 }
 
-TForm_main::TForm_main(AppContext &ctx, QWidget *parent)
-    : QMainWindow(parent), m_ctx(ctx)
+TForm_main::TForm_main(AppContext &ctx, QWidget *parent, const ScreenCatalog *catalog)
+    : QMainWindow(parent), m_ctx(ctx), m_catalog(catalog ? *catalog : ScreenCatalog::instance())
 {
     setWindowTitle(Startup::ProductTitle);
     resize(1024, 720);
@@ -264,7 +264,7 @@ bool TForm_main::openEntry(const QString &entryName, const QString &status, cons
 {
     if (!status.isEmpty())
         setStatus(status);
-    const ScreenCatalog::Entry *entry = ScreenCatalog::instance().find(entryName);
+    const ScreenCatalog::Entry *entry = m_catalog.find(entryName);
     if (!entry)
         return false;
     QWidget *screen = entry->make(m_ctx, this, argument);

@@ -10,6 +10,7 @@ class QMdiSubWindow;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ScreenCatalog;
 class TForm_welcome;
 
 // The main window: navigation tree, business panel, tool bar, menu and status bar around the
@@ -18,7 +19,8 @@ class TForm_main : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TForm_main(AppContext &ctx, QWidget *parent = nullptr);
+    // catalog: the screens to open; null for the program's own catalog.
+    explicit TForm_main(AppContext &ctx, QWidget *parent = nullptr, const ScreenCatalog *catalog = nullptr);
 
     QTreeWidget *tree = nullptr;
     QWidget *navigationPanel = nullptr;
@@ -79,6 +81,7 @@ private:
     void openHelp();
 
     AppContext &m_ctx;
+    const ScreenCatalog &m_catalog;
     QPointer<QMdiSubWindow> m_current;
     QPointer<TForm_welcome> m_welcome;
     QPointer<QMdiSubWindow> m_welcomeWindow;
