@@ -3,6 +3,7 @@
 #include "forms/app/Startup.h"
 #include "ui/app/QtPrompter.h"
 #include "ui/app/TForm_main.h"
+#include "ui/app/TForm_waiting.h"
 #include "ui/app/VantrelApplication.h"
 
 int main(int argc, char *argv[])
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
 
     // The main window logs the operator in on its first show and ends the program when the
     // operator leaves at the login.
+    TForm_waiting::instance(); // the please-wait window exists from the start, hidden
     TForm_main mainWindow(ctx);
     prompter.setParent(&mainWindow);
     mainWindow.showMaximized();

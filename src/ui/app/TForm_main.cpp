@@ -84,6 +84,8 @@ void TForm_main::buildLeftColumn()
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (const auto &[group, leaves] : Navigation::tree()) {
         auto *g = new QTreeWidgetItem(tree, {group});
+        if (group == Navigation::CustomerNode)
+            g->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator); // its classes are read when selected
         for (const QString &leaf : leaves)
             new QTreeWidgetItem(g, {leaf});
     }
@@ -271,6 +273,7 @@ bool TForm_main::openEntry(const QString &entryName, const QString &status, cons
     if (!screen)
         return false;
     if (entry->kind == ScreenCatalog::Kind::Dialog) {
+        const QPointer<QWidget> guard(screen); // a screen may delete itself on close
         screen->setWindowModality(Qt::ApplicationModal);
         if (auto *dialog = qobject_cast<QDialog *>(screen)) {
             dialog->exec();
@@ -282,7 +285,7 @@ bool TForm_main::openEntry(const QString &entryName, const QString &status, cons
             screen->show();
             loop.exec();
         }
-        delete screen;
+        delete guard.data();
         if (!status.isEmpty())
             setStatus(Navigation::WelcomeStatus);
     } else {
