@@ -364,6 +364,38 @@ private slots:
         QCOMPARE(f.main->status(), QStringLiteral(" 欢迎使用"));
     }
 
+    void maintenanceFromTheMenu()
+    {
+        Fixture f(0); // backup and compaction need no right
+        f.main->selectNode(QStringLiteral("基本信息"));
+        const QString target = QDir(f.t.dir()).filePath(QStringLiteral("手动备份.mdb"));
+        f.t.prompter.files << target;
+        f.main->menuAction(QStringLiteral("数据备份"));
+        QCOMPARE(f.t.prompter.texts(), QStringList{QStringLiteral("备份成功！")});
+        QVERIFY(!Database::checkFile(target));
+        QCOMPARE(f.main->status(), QStringLiteral(" 欢迎使用"));
+
+        f.t.prompter.clear();
+        f.main->menuAction(QStringLiteral("压缩数据库"));
+        QCOMPARE(f.t.prompter.texts(), QStringList{QStringLiteral("数据库压缩完毕！")});
+        QVERIFY(QFileInfo::exists(QDir(f.t.dir()).filePath(QStringLiteral("bak"))));
+        QCOMPARE(f.main->status(), QStringLiteral(" 欢迎使用"));
+        // The program goes on with the compacted file.
+        f.t.exec("INSERT INTO 客户分类 (客户类别) VALUES ('压缩后')");
+        QCOMPARE(f.t.count("客户分类"), 1);
+    }
+
+    void calculatorMissing()
+    {
+        Fixture f;
+        QTemporaryDir emptyPath;
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(emptyPath.path()));
+        f.main->menuAction(QStringLiteral("计算器"));
+        qputenv("PATH", oldPath);
+        QCOMPARE(f.t.prompter.texts(), QStringList{QStringLiteral("未找到计算器程序！")});
+    }
+
     void restoreCancelledKeepsScreensOpen()
     {
         Fixture f;
