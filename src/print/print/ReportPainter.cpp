@@ -17,6 +17,12 @@ QRectF units(const QRectF &mm)
     return QRectF(mm.x() * Unit, mm.y() * Unit, mm.width() * Unit, mm.height() * Unit);
 }
 
+bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
+{
+    const QRectF needed = painter.boundingRect(box, flags, text);
+    return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
+}
+
 QPageSize pageSizeOf(const ReportPage &page)
 {
     return QPageSize(page.size, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
@@ -67,7 +73,21 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
                 painter.setFont(font);
             }
             const QRectF inner = op.frame ? r.adjusted(padding, 0, -padding, 0) : r;
-            painter.drawText(inner, op.align | (op.wrap ? Qt::TextWordWrap : 0), op.text);
+            const int flags = op.align | (op.wrap ? Qt::TextWordWrap : 0);
+            if (op.wrap && !fits(painter, inner, flags, op.text)) {
+                // A long value in a ruled cell: smaller type rather than text over the rules.
+                QFont small = font;
+                for (int px = font.pixelSize() - 2; px >= font.pixelSize() / 2; px -= 2) {
+                    small.setPixelSize(px);
+                    painter.setFont(small);
+                    if (fits(painter, inner, flags, op.text))
+                        break;
+                }
+                painter.drawText(inner, flags, op.text);
+                painter.setFont(font);
+                break;
+            }
+            painter.drawText(inner, flags, op.text);
             break;
         }
     }
