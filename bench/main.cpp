@@ -1,2 +1,14 @@
+// vantrel-bench: the program's speed figures. Run with VANTREL_BENCH_DB (and
+// VANTREL_BENCH_SMALL_DB for the small-file comparisons) pointing at files made by vantrel-gendb.
+#include <QApplication>
 #include <benchmark/benchmark.h>
-BENCHMARK_MAIN();
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
