@@ -37,6 +37,18 @@ std::shared_ptr<PageStore> storeOf(int n, bool finished, const QString &name = Q
     return store;
 }
 
+// Remembers the file name the save dialog proposed.
+class ProposalPrompter : public ScriptedPrompter
+{
+public:
+    QString proposed;
+    QString saveFileName(const QString &caption, const QString &proposedName, const QString &filter) override
+    {
+        proposed = proposedName;
+        return ScriptedPrompter::saveFileName(caption, proposedName, filter);
+    }
+};
+
 void press(TForm_Preview &preview, const QString &hint)
 {
     QAction *a = preview.action(hint);
@@ -188,12 +200,13 @@ private slots:
 
     void exportsPdfUnderTheProposedName()
     {
-        ScriptedPrompter prompter;
+        ProposalPrompter prompter;
         QTemporaryDir dir;
-        TForm_Preview preview(prompter, storeOf(2, true));
+        TForm_Preview preview(prompter, storeOf(2, true, QStringLiteral("wx-261210-1维修取物凭证")));
         // Cancelled: nothing written, nothing said.
         press(preview, QStringLiteral("导出PDF"));
         QVERIFY(prompter.shown.isEmpty());
+        QCOMPARE(QFileInfo(prompter.proposed).fileName(), QStringLiteral("wx-261210-1维修取物凭证.pdf"));
 
         prompter.files << dir.filePath(QStringLiteral("回执"));
         press(preview, QStringLiteral("导出PDF"));

@@ -104,6 +104,7 @@ private:
             op.bold = bold;
             op.align = bold ? int(Qt::AlignCenter) : col.align;
             op.frame = m_layout.ruled;
+            op.wrap = !bold && col.wrap;
             m_page.ops.append(std::move(op));
             x += col.width;
         }

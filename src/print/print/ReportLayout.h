@@ -12,6 +12,7 @@ struct ReportColumn
     QString caption;
     double width = 20;
     int align = Qt::AlignLeft | Qt::AlignVCenter;
+    bool wrap = false; // long values wrap (and shrink) inside the row instead of running on
 };
 
 // A banded document: page format, a title band printed once at the top of the first page, a
