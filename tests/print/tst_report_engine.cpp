@@ -86,6 +86,36 @@ private slots:
         QCOMPARE(next, rows + 1);
     }
 
+    // A record band per row, as labels and card lists use it.
+    void recordBandsFillTheirFields()
+    {
+        ReportLayout l;
+        l.pageSize = QSizeF(210, 140); // 120 mm of content: four 30 mm records a page
+        l.fields = QStringList{QStringLiteral("邮编"), QStringLiteral("地址"), QStringLiteral("联系人")};
+        l.detail.height = 30;
+        l.detail.text(0, 0, 190, 8, QStringLiteral("邮编：{邮编}"));
+        l.detail.text(0, 8, 190, 8, QStringLiteral("地址：{地址}（{未知}）"));
+        l.detail.text(0, 16, 190, 8, QStringLiteral("收件人：{联系人}  第{page}页"));
+        l.detail.line(0, 28, 190, 28);
+        l.detail.text(90, 25, 20, 5, QStringLiteral("剪切线"));
+        for (int i = 1; i <= 10; ++i)
+            l.rows << QStringList{QStringLiteral("1000%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("幸福路%1号").arg(i),
+                                  QStringLiteral("张%1").arg(i)};
+        const QList<ReportPage> pages = ReportEngine::generateAll(l);
+        QCOMPARE(pages.size(), 3);
+        const QList<int> perPage{4, 4, 2};
+        int i = 1;
+        for (int p = 0; p < pages.size(); ++p) {
+            const QStringList texts = pages[p].texts();
+            QCOMPARE(texts.count(QStringLiteral("剪切线")), perPage[p]);
+            for (int k = 0; k < perPage[p]; ++k, ++i) {
+                QVERIFY(texts.contains(QStringLiteral("邮编：1000%1").arg(i, 2, 10, QLatin1Char('0'))));
+                QVERIFY(texts.contains(QStringLiteral("地址：幸福路%1号（{未知}）").arg(i)));
+                QVERIFY(texts.contains(QStringLiteral("收件人：张%1  第%2页").arg(i).arg(p + 1)));
+            }
+        }
+    }
+
     void labelsAreSetAtRunTime()
     {
         ReportLayout l = sample(1);

@@ -1,5 +1,7 @@
 #include "print/print/ReportEngine.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 class Paginator
@@ -12,18 +14,24 @@ public:
         const ReportLayout &l = m_layout;
         openPage();
         place(l.title);
-        const bool hasDetail = !l.columns.isEmpty();
-        if (hasDetail)
+        const bool record = !l.detail.isEmpty();
+        const double rowHeight = record ? l.detail.height : l.rowHeight;
+        if (record)
+            compileRecord();
+        if (record || !l.columns.isEmpty())
             placeColumnHeader();
         for (const QStringList &row : l.rows) {
             if (m_stopped)
                 return m_made;
-            if (m_y + l.rowHeight > bottom() + 0.001) {
+            if (m_y + rowHeight > bottom() + 0.001) {
                 closePage();
                 openPage();
                 placeColumnHeader();
             }
-            placeRow(row);
+            if (record)
+                placeRecord(row);
+            else
+                placeRow(row);
         }
         if (!l.summary.isEmpty() && m_y + l.summary.height > bottom() + 0.001) {
             closePage();
@@ -87,7 +95,49 @@ private:
     void placeColumnHeader()
     {
         place(m_layout.columnHeader);
-        placeCells(m_layout.captions(), m_layout.captionHeight, true);
+        if (!m_layout.columns.isEmpty())
+            placeCells(m_layout.captions(), m_layout.captionHeight, true);
+    }
+
+    // Splits each record text once into literal pieces and field numbers (-1 for a literal).
+    void compileRecord()
+    {
+        static const QRegularExpression placeholder(QStringLiteral("\\{([^{}]+)\\}"));
+        for (const ReportItem &item : m_layout.detail.items) {
+            QList<QPair<int, QString>> parts;
+            qsizetype at = 0;
+            auto it = placeholder.globalMatch(item.text);
+            while (it.hasNext()) {
+                const auto m = it.next();
+                const int field = int(m_layout.fields.indexOf(m.captured(1)));
+                if (field < 0)
+                    continue; // not a field name: printed as written
+                if (m.capturedStart() > at)
+                    parts.append({-1, item.text.mid(at, m.capturedStart() - at)});
+                parts.append({field, QString()});
+                at = m.capturedEnd();
+            }
+            if (at < item.text.size())
+                parts.append({-1, item.text.mid(at)});
+            m_record.append(parts);
+        }
+    }
+
+    void placeRecord(const QStringList &row)
+    {
+        const qsizetype first = m_page.ops.size();
+        place(m_layout.detail);
+        for (qsizetype i = 0; i < m_record.size(); ++i) {
+            const auto &parts = m_record[i];
+            if (parts.size() == 1 && parts.first().first < 0)
+                continue;
+            QString text;
+            for (const auto &[field, literal] : parts)
+                text += field < 0 ? literal : row.value(field);
+            if (text.contains(QLatin1String("{page}")))
+                text.replace(QLatin1String("{page}"), QString::number(m_number));
+            m_page.ops[first + i].text = text;
+        }
     }
 
     void placeRow(const QStringList &row) { placeCells(row, m_layout.rowHeight, false); }
@@ -117,6 +167,7 @@ private:
     double m_y = 0;
     int m_number = 0;
     int m_made = 0;
+    QList<QList<QPair<int, QString>>> m_record;
     bool m_stopped = false;
 };
 

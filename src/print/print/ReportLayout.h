@@ -17,7 +17,7 @@ struct ReportColumn
 
 // A banded document: page format, a title band printed once at the top of the first page, a
 // column-header band (the column captions) at the top of the detail on every page, a detail band
-// repeated for each row of data, a summary band printed once after the last row, and a page
+// repeated for each row of data (a table line or a record band), a summary band printed once after the last row, and a page
 // footer on every page. Plain data, copied to the worker thread that makes the pages.
 class ReportLayout
 {
@@ -34,7 +34,12 @@ public:
     ReportBand summary;
     ReportBand pageFooter;
 
+    // The detail band, one of two kinds. A table: columns, each row one line of cells under
+    // the captions. A record: the detail band below drawn once per row, its texts naming the
+    // row's values as "{field}" by the names in fields (for example "名称：{客户名称}").
     QList<ReportColumn> columns;
+    ReportBand detail;
+    QStringList fields;
     QList<QStringList> rows;
     double rowHeight = 6;
     double captionHeight = 6;
