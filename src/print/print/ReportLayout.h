@@ -17,8 +17,16 @@ struct ReportColumn
 
 // A banded document: page format, a title band printed once at the top of the first page, a
 // column-header band (the column captions) at the top of the detail on every page, a detail band
-// repeated for each row of data (a table line or a record band), a summary band printed once after the last row, and a page
-// footer on every page. Plain data, copied to the worker thread that makes the pages.
+// repeated for each row of data (a table line or a record band), a summary band printed once
+// after the last row, and a page footer on every page. Plain data, copied to the worker thread
+// that makes the pages. A document is a function that fills one of these, for example:
+//
+//     ReportLayout l;
+//     l.title.text(0, 0, 190, 10, shop + "客户清单").size(16).heavy().centre();
+//     l.setColumns({{"客户名称", 40}, {"联系电话", 40}, {"地址", 0}});
+//     l.rows = ...;
+//     l.pageFooter.height = 6;
+//     l.pageFooter.text(0, 0, 190, 6, "页码：{page}").right();
 class ReportLayout
 {
 public:
