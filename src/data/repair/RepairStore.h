@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/repair/RepairJob.h"
+#include "data/customers/CustomerRecord.h"
+
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+class Database;
+
+// The repair jobs of "维修" with their part lines in "配件": registering, reading, the detail
+// window's free edit and cancellation.
+class RepairStore
+{
+public:
+    explicit RepairStore(Database &db) : m_db(db) {}
+
+    // What registration does with the customer directory.
+    enum class CustomerWrite {
+        Add,             // a new customer: append the row
+        UpdateContact,   // an existing customer: overwrite name, phone, contact, class, address, route
+        Leave,           // an existing customer: leave the row as it is
+    };
+
+    static inline const QString NumberTakenMessage = QStringLiteral("业务编号已经存在！");
+
+    // Writes the customer and the new job in one transaction: both land or neither. Only the
+    // columns a new job has are written (see the job's fields); the rest stay empty. Throws
+    // DbError, writing nothing, when the number is already used.
+    void registerJob(const RepairJob &job, const CustomerRecord &customer, CustomerWrite write);
+
+    std::optional<RepairJob> find(const QString &number) const;
+    // The first job (in table order) whose column equals value; column is "物件编号" or "物件名称".
+    std::optional<RepairJob> firstWith(const QString &column, const QString &value) const;
+    QList<RepairPartLine> parts(const QString &number) const;
+
+    // The detail window's update: every column of the job, the customer's row (by name) and the
+    // job's part lines, in one transaction.
+    void update(const RepairJob &job, const std::optional<CustomerRecord> &customer,
+                const QList<RepairPartLine> &parts);
+    // The query window's remarks memo.
+    void setRemarks(const QString &number, const QString &remarks);
+    // Cancels the job: state "已取消", the reason and the end date.
+    void cancel(const QString &number, const QString &reason, const QDate &endDate);
+
+    // A pick list: the column of every row of a catalog table in table order. Only the catalogs
+    // the repair screens read are allowed.
+    QStringList pickList(const QString &table, const QString &column) const;
+
+private:
+    Database &m_db;
+};

@@ -1,0 +1,74 @@
+#include "forms/repair/RepairQueryForm.h"
+
+#include "core/app/RightsTable.h"
+#include "data/repair/RepairQueryModel.h"
+#include "data/repair/RepairStore.h"
+#include "forms/app/AppContext.h"
+#include "forms/app/Prompter.h"
+
+namespace R = RepairQueryRules;
+
+RepairQueryForm::RepairQueryForm(AppContext &ctx)
+    : m_ctx(ctx), m_model(std::make_unique<RepairQueryModel>(ctx.database()))
+{}
+
+RepairQueryForm::~RepairQueryForm() = default;
+
+void RepairQueryForm::load(const QString &mode, const QDate &day)
+{
+    RepairQuerySpec spec;
+    spec.mode = mode;
+    spec.day = day;
+    spec.today = m_ctx.today();
+    if (RightsTable::access(QStringLiteral("业务查询"), m_ctx.OperatorRights) != RightsTable::Access::Full)
+        spec.ownOnly = m_ctx.OperatorName;
+    m_base = spec;
+    m_current = spec;
+    m_model->run(spec);
+}
+
+bool RepairQueryForm::search(const QString &searchLabel, const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        m_ctx.prompt().warning(R::EmptySearchMessage);
+        return false;
+    }
+    if (!R::searchMode(searchLabel))
+        return false;
+    RepairQuerySpec spec = m_base; // searches do not accumulate
+    spec.searchLabel = searchLabel;
+    spec.searchText = t;
+    m_current = spec;
+    m_model->run(spec);
+    if (m_model->rowCount() == 0)
+        m_ctx.prompt().warning(R::NotFoundMessage);
+    return true;
+}
+
+void RepairQueryForm::showAll()
+{
+    m_model->run(m_base);
+}
+
+void RepairQueryForm::sort(const QString &sortLabel)
+{
+    if (m_model->rowCount() == 0)
+        return;
+    const R::SortItem item = R::sortItem(sortLabel);
+    m_current.sortColumn = item.column;
+    m_current.descending = item.descending;
+    m_model->run(m_current);
+}
+
+int RepairQueryForm::rowCount() const { return m_model->rowCount(); }
+
+const RepairJob &RepairQueryForm::job(int row) const { return m_model->job(row); }
+
+void RepairQueryForm::saveRemarks(int row, const QString &remarks)
+{
+    if (row < 0 || row >= m_model->rowCount() || m_model->job(row).remarks == remarks)
+        return;
+    RepairStore(m_ctx.database()).setRemarks(m_model->job(row).number, remarks);
+    m_model->setRemarks(row, remarks);
+}

@@ -1,0 +1,12 @@
+#include "forms/repair/RepairStatusCatalog.h"
+
+#include "forms/catalogs/CatalogDeclarations.h"
+
+CatalogDeclaration RepairStatusCatalog::declaration()
+{
+    CatalogDeclaration d = CatalogDeclarations::nameList(QStringLiteral("维修状态目录"), QStringLiteral("维修情况"),
+                                                         QStringLiteral("维修情况"), QStringLiteral("请输入维修情况"),
+                                                         QStringLiteral("维修情况"), false);
+    d.emptyDeleteMessage = QStringLiteral("维修情况目录为空，操作失败！");
+    return d;
+}

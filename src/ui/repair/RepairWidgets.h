@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QStringList>
+
+// Small helpers the repair screens share to build their inputs.
+namespace RepairWidgets {
+
+// Places "caption [input]" at row/column of a grid; the caption names the input.
+inline void place(QGridLayout *grid, int row, int column, const QString &caption, QWidget *input, int span = 1)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(input);
+    input->setAccessibleName(caption);
+    grid->addWidget(label, row, column);
+    grid->addWidget(input, row, column + 1, 1, span);
+}
+
+// Refills a combo box's list and keeps its text.
+inline void setItems(QComboBox *box, const QStringList &items)
+{
+    const QString text = box->currentText();
+    box->blockSignals(true);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+    box->blockSignals(false);
+}
+
+inline void setText(QComboBox *box, const QString &text)
+{
+    const int i = box->findText(text);
+    if (i >= 0)
+        box->setCurrentIndex(i);
+    else if (box->isEditable())
+        box->setEditText(text);
+}
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "forms/repair/RegForm.h"
+
+#include <QDialog>
+#include <QHash>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimeEdit;
+struct AppContext;
+
+// "维修登记": registers a repair job at the counter and prints its pickup receipt.
+class TForm_reg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm_reg(AppContext &ctx, QWidget *parent = nullptr);
+
+    RegForm &form() { return m_form; }
+
+    QLineEdit *numberEdit, *handledByEdit, *customerEdit, *contactEdit, *phoneEdit, *addressEdit, *routeEdit,
+        *itemNameEdit, *serialEdit, *accessoriesEdit, *prepaymentEdit, *appointmentEdit;
+    QDateEdit *dateEdit;
+    QTimeEdit *timeEdit;
+    QComboBox *classBox, *categoryBox, *brandBox, *faultBox, *technicianBox, *kindBox;
+    QPlainTextEdit *remarksEdit;
+    QCheckBox *onSiteBox, *warrantyBox;
+    QPushButton *pickButton, *registerButton, *receiptButton, *exitButton;
+
+    // How the receipt is shown; the print preview unless replaced.
+    std::function<void(const RepairJob &)> showReceipt;
+
+    // The widget of a field (for focus).
+    QWidget *widget(RegForm::Field field) const;
+
+    void onRegister();
+    void onReceipt();
+    void onPick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void collect();
+    void fill();
+    void fillLists();
+    void onEnter(RegForm::Field field);
+    void focus(RegForm::Field field);
+
+    AppContext &m_ctx;
+    RegForm m_form;
+    QHash<QObject *, RegForm::Field> m_fields;
+    bool m_shown = false;
+};

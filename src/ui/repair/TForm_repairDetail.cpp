@@ -1,0 +1,234 @@
+#include "ui/repair/TForm_repairDetail.h"
+
+#include "core/app/DateText.h"
+#include "forms/app/AppContext.h"
+#include "forms/repair/RepairInput.h"
+#include "ui/print/RepairDocuments.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString JobPage = QStringLiteral("业务情况");
+const QString CustomerPage = QStringLiteral("客户情况");
+const QString FeePage = QStringLiteral("费用情况");
+const QString PartsPage = QStringLiteral("更换配件");
+
+QString inputText(QWidget *w)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *m = qobject_cast<QPlainTextEdit *>(w))
+        return m->toPlainText();
+    return {};
+}
+QString dateText(const QDate &d) { return d.isValid() ? DateText::toText(d) : QString(); }
+Money money(const QString &text, const Money &old) { return RepairInput::amount(text).value_or(old); }
+} // namespace
+
+TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer, const QString &number,
+                                       const QString &stockOutBill, QWidget *parent)
+    : QDialog(parent), m_ctx(ctx), m_form(ctx)
+{
+    Q_UNUSED(stockOutBill); // the part lines are read by the job's number
+    setWindowTitle(QStringLiteral("维修明细"));
+    auto *layout = new QVBoxLayout(this);
+    pages = new QTabWidget(this);
+    layout->addWidget(pages, 1);
+
+    auto page = [this](const QString &name, const QStringList &captions, const QStringList &memos,
+                       const QStringList &readOnly) {
+        auto *w = new QWidget;
+        auto *form = new QFormLayout(w);
+        for (const QString &c : captions) {
+            QWidget *input;
+            if (memos.contains(c)) {
+                auto *m = new QPlainTextEdit(w);
+                m->setMaximumHeight(50);
+                input = m;
+            } else {
+                auto *e = new QLineEdit(w);
+                e->setReadOnly(readOnly.contains(c));
+                input = e;
+            }
+            input->setAccessibleName(c);
+            form->addRow(c, input);
+            m_inputs.insert(name + u'/' + c, input);
+        }
+        pages->addTab(w, name);
+        return form;
+    };
+    QFormLayout *jobForm = page(JobPage,
+                                {"业务编号：", "当前状态：", "接修时间：", "经办人：", "修物名称：", "返还日期：",
+                                 "服务方式：", "编号/SN：", "品牌：", "类别：", "随机附件：", "故障描述：", "技术员：",
+                                 "送修类型：", "维修小结：", "取消原因：", "备注：", "上门时间：", "预约时间："},
+                                {"故障描述：", "维修小结：", "备注："}, {"业务编号："});
+    // The intake has two fields: the date and the time.
+    auto *intakeTime = new QLineEdit(pages->widget(0));
+    intakeTime->setAccessibleName(QStringLiteral("接修时间"));
+    m_inputs.insert(JobPage + QStringLiteral("/接修时间"), intakeTime);
+    jobForm->addRow(QString(), intakeTime);
+    dispatchedBox = new QCheckBox(QStringLiteral("已经派工"), pages->widget(0));
+    warrantyBox = new QCheckBox(QStringLiteral("保内"), pages->widget(0));
+    jobForm->addRow(dispatchedBox, warrantyBox);
+    page(CustomerPage,
+         {"客户名称：", "类别：", "所属单位：", "联系人：", "电  话：", "电子邮件：", "邮编：", "地  址：",
+          "物资主管：", "税号：", "帐号：", "备注：", "乘车路线："},
+         {"备注："}, {"客户名称："});
+    page(FeePage,
+         {"配件费：", "附 加 费：", "维 修 费：", "费用合计：", "预付费：", "附加费说明：", "返修退款：", "实际收费：",
+          "收款方式："},
+         {}, {});
+    partsGrid = new QTableWidget(0, 5, this);
+    partsGrid->setHorizontalHeaderLabels({"配件编号", "配件", "数目", "单价", "SN"});
+    partsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pages->addTab(partsGrid, PartsPage);
+
+    auto *buttons = new QHBoxLayout;
+    updateButton = new QPushButton(QStringLiteral("更新"), this);
+    printButton = new QPushButton(QStringLiteral("打印[&P]"), this);
+    closeButton = new QPushButton(QStringLiteral("关闭[&C]"), this);
+    buttons->addStretch();
+    for (QPushButton *b : {updateButton, printButton, closeButton}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    connect(updateButton, &QPushButton::clicked, this, &TForm_repairDetail::onUpdate);
+    connect(printButton, &QPushButton::clicked, this, &TForm_repairDetail::onPrint);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_form.load(customer, number);
+    fill();
+}
+
+QWidget *TForm_repairDetail::input(const QString &page, const QString &caption) const
+{
+    return m_inputs.value(page + u'/' + caption);
+}
+
+QString TForm_repairDetail::text(const QString &page, const QString &caption) const
+{
+    return inputText(input(page, caption));
+}
+
+void TForm_repairDetail::setText(const QString &page, const QString &caption, const QString &text)
+{
+    QWidget *w = input(page, caption);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->setText(text);
+    else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
+        m->setPlainText(text);
+}
+
+void TForm_repairDetail::fill()
+{
+    const RepairJob &j = m_form.job;
+    const QList<std::pair<QString, QString>> job = {
+        {"业务编号：", j.number}, {"当前状态：", j.state}, {"接修时间：", dateText(j.intakeDate)},
+        {"接修时间", j.intakeTime}, {"经办人：", j.handledBy}, {"修物名称：", j.itemName},
+        {"返还日期：", dateText(j.endDate)}, {"服务方式：", j.serviceMode}, {"编号/SN：", j.itemSerial},
+        {"品牌：", j.itemBrand}, {"类别：", j.itemCategory}, {"随机附件：", j.accessories}, {"故障描述：", j.fault},
+        {"技术员：", j.technician}, {"送修类型：", j.intakeKind}, {"维修小结：", j.repairSummary},
+        {"取消原因：", j.cancelReason}, {"备注：", j.remarks}, {"上门时间：", j.visitTime},
+        {"预约时间：", j.appointment}};
+    for (const auto &[c, v] : job)
+        setText(JobPage, c, v);
+    dispatchedBox->setChecked(j.dispatched);
+    warrantyBox->setChecked(j.underWarranty);
+    const CustomerRecord c = m_form.customer.value_or(CustomerRecord());
+    const QList<std::pair<QString, QString>> customer = {
+        {"客户名称：", c.name}, {"类别：", c.customerClass}, {"所属单位：", c.company}, {"联系人：", c.contact},
+        {"电  话：", c.phone}, {"电子邮件：", c.email}, {"邮编：", c.postCode}, {"地  址：", c.address},
+        {"物资主管：", c.manager}, {"税号：", c.taxNumber}, {"帐号：", c.account}, {"备注：", c.remarks},
+        {"乘车路线：", c.route}};
+    for (const auto &[cap, v] : customer)
+        setText(CustomerPage, cap, v);
+    const QList<std::pair<QString, QString>> fees = {
+        {"配件费：", j.partsFee.toText()}, {"附 加 费：", j.extraFee.toText()}, {"维 修 费：", j.labourFee.toText()},
+        {"费用合计：", j.totalFee.toText()}, {"预付费：", j.prepayment.toText()}, {"附加费说明：", j.extraFeeNote},
+        {"返修退款：", j.refund.toText()}, {"实际收费：", j.charged.toText()}, {"收款方式：", j.paymentMethod}};
+    for (const auto &[cap, v] : fees)
+        setText(FeePage, cap, v);
+    partsGrid->setRowCount(int(m_form.parts.size()));
+    for (int r = 0; r < m_form.parts.size(); ++r) {
+        const RepairPartLine &l = m_form.parts.at(r);
+        const QStringList cells = {l.partCode, l.partName, QString::number(l.quantity), l.unitPrice.toText(), l.serial};
+        for (int col = 0; col < cells.size(); ++col)
+            partsGrid->setItem(r, col, new QTableWidgetItem(cells.at(col)));
+    }
+}
+
+void TForm_repairDetail::collect()
+{
+    RepairJob &j = m_form.job;
+    auto t = [this](const char *cap) { return text(JobPage, QString::fromUtf8(cap)); };
+    j.state = t("当前状态：");
+    j.intakeDate = DateText::fromText(t("接修时间：").trimmed());
+    j.intakeTime = t("接修时间");
+    j.handledBy = t("经办人：");
+    j.itemName = t("修物名称：");
+    j.endDate = DateText::fromText(t("返还日期：").trimmed());
+    j.serviceMode = t("服务方式：");
+    j.itemSerial = t("编号/SN：");
+    j.itemBrand = t("品牌：");
+    j.itemCategory = t("类别：");
+    j.accessories = t("随机附件：");
+    j.fault = t("故障描述：");
+    j.technician = t("技术员：");
+    j.intakeKind = t("送修类型：");
+    j.repairSummary = t("维修小结：");
+    j.cancelReason = t("取消原因：");
+    j.remarks = t("备注：");
+    j.visitTime = t("上门时间：");
+    j.appointment = t("预约时间：");
+    j.dispatched = dispatchedBox->isChecked();
+    j.underWarranty = warrantyBox->isChecked();
+    if (m_form.customer) {
+        CustomerRecord &c = *m_form.customer;
+        auto ct = [this](const char *cap) { return text(CustomerPage, QString::fromUtf8(cap)); };
+        c.customerClass = ct("类别：");
+        c.company = ct("所属单位：");
+        c.contact = ct("联系人：");
+        c.phone = ct("电  话：");
+        c.email = ct("电子邮件：");
+        c.postCode = ct("邮编：");
+        c.address = ct("地  址：");
+        c.manager = ct("物资主管：");
+        c.taxNumber = ct("税号：");
+        c.account = ct("帐号：");
+        c.remarks = ct("备注：");
+        c.route = ct("乘车路线：");
+    }
+    auto ft = [this](const char *cap) { return text(FeePage, QString::fromUtf8(cap)); };
+    j.partsFee = money(ft("配件费："), j.partsFee);
+    j.extraFee = money(ft("附 加 费："), j.extraFee);
+    j.labourFee = money(ft("维 修 费："), j.labourFee);
+    j.totalFee = money(ft("费用合计："), j.totalFee);
+    j.prepayment = money(ft("预付费："), j.prepayment);
+    j.extraFeeNote = ft("附加费说明：");
+    j.refund = money(ft("返修退款："), j.refund);
+    j.charged = money(ft("实际收费："), j.charged);
+    j.paymentMethod = ft("收款方式：");
+}
+
+void TForm_repairDetail::onUpdate()
+{
+    collect();
+    m_form.update();
+}
+
+void TForm_repairDetail::onPrint()
+{
+    collect();
+    RepairDocuments::showRepairDetailSheet(m_ctx, m_form.job, warrantyBox->isChecked(), dispatchedBox->isChecked(),
+                                           this);
+}

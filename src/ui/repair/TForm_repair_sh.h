@@ -1,0 +1,45 @@
+#pragma once
+
+#include "forms/repair/RepairQueryForm.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+struct AppContext;
+
+// "维修查询": the job list in one of the seven modes, with searching, sorting, the remarks memo
+// and the detail window.
+class TForm_repair_sh : public QWidget
+{
+    Q_OBJECT
+public:
+    TForm_repair_sh(AppContext &ctx, const QString &mode, const QDate &day = QDate(), QWidget *parent = nullptr);
+
+    RepairQueryForm &form() { return m_form; }
+
+    QLineEdit *searchBox;
+    QComboBox *searchModeBox;
+    QPushButton *findButton;
+    QComboBox *sortBox;
+    QTableView *grid;
+    QPlainTextEdit *remarksEdit;
+    QPushButton *detailButton;
+
+    void onFind();
+    void onSearchMode();
+    void onSort();
+    void openDetail();
+    int currentRow() const;
+
+private:
+    void showRemarks();
+    void saveRemarks();
+
+    AppContext &m_ctx;
+    RepairQueryForm m_form;
+    int m_remarksRow = -1;
+};

@@ -1,0 +1,263 @@
+#include "RepairFixture.h"
+#include "TestDatabase.h"
+
+#include "core/app/Right.h"
+#include "data/repair/RepairQueryModel.h"
+#include "forms/repair/RepairDetailForm.h"
+#include "forms/repair/RepairQueryForm.h"
+#include "ui/repair/TForm_repairCancel.h"
+#include "ui/repair/TForm_repair_sh.h"
+#include "ui/repair/TForm_repairDetail.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace R = RepairQueryRules;
+using J = RepairFixture::Job;
+
+namespace {
+QStringList sorted(QStringList l)
+{
+    l.sort();
+    return l;
+}
+
+// Jobs around June 2024: intake and end dates on both sides of the month's bounds.
+void june(TestDatabase &t)
+{
+    t.ctx.fixedToday = QDate(2024, 6, 15);
+    RepairFixture::job(t, {"a", "待检测", "2024-06-03", "", "老王"});
+    RepairFixture::job(t, {"b", "已结束", "2024-06-03", "2024-07-02", "小李"});          // ended next month
+    RepairFixture::job(t, {"c", "已结束", "2024-05-20", "2024-06-10", "老王"});          // ended this month
+    RepairFixture::job(t, {"d", "已取消", "2024-05-31", "", "小李"});
+    RepairFixture::job(t, {"e", "待维修", "2024-07-01", "", "老王"});                    // first day of next month
+    RepairFixture::job(t, {"f", "待检测", "2024-06-15", "", "小李", "张三", "电脑", "", "是"}); // rework
+    RepairFixture::job(t, {"g", "已结束", "2024-06-30", "2024-06-30", "老王"});
+}
+}
+
+class TestRepairQuery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void modes_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<quint32>("rights");
+        QTest::addColumn<QStringList>("numbers");
+        const quint32 all = quint32(Right::RepairQuery), tech = quint32(Right::TechnicianView);
+        QTest::newRow("all") << R::strALL << all << QStringList{"a", "b", "c", "d", "e", "f", "g"};
+        QTest::newRow("today") << R::strToday << all << QStringList{"c"};
+        QTest::newRow("month") << R::strToMonth << all << QStringList{"a", "b", "c", "f", "g"};
+        QTest::newRow("closed this month") << R::strOVERDELAY << all << QStringList{"c", "g"};
+        QTest::newRow("over") << R::strOver << all << QStringList{"b", "c", "g"};
+        QTest::newRow("rework") << R::strRepairBack << all << QStringList{"f"};
+        QTest::newRow("dealing") << R::strOnDealing << all << QStringList{"a", "d", "e", "f"};
+        QTest::newRow("own all") << R::strALL << tech << QStringList{"a", "c", "e", "g"};
+        QTest::newRow("own month") << R::strToMonth << tech << QStringList{"a", "c", "g"};
+        QTest::newRow("own dealing") << R::strOnDealing << tech << QStringList{"a", "e"};
+    }
+    void modes()
+    {
+        QFETCH(QString, mode);
+        QFETCH(quint32, rights);
+        QFETCH(QStringList, numbers);
+        TestDatabase t;
+        june(t);
+        t.ctx.OperatorRights = rights;
+        t.ctx.OperatorName = QStringLiteral("老王");
+        RepairQueryForm form(t.ctx);
+        form.load(mode, QDate(2024, 6, 10));
+        QCOMPARE(sorted(form.model().allNumbers()), numbers);
+    }
+
+    void decemberRollsIntoJanuary()
+    {
+        TestDatabase t;
+        t.ctx.fixedToday = QDate(2024, 12, 9);
+        t.ctx.OperatorRights = Rights::SuperUser;
+        RepairFixture::job(t, {"dec", "已结束", "2024-12-01", "2024-12-31"});
+        RepairFixture::job(t, {"jan", "已结束", "2025-01-01", "2025-01-01"});
+        RepairFixture::job(t, {"nov", "已结束", "2024-11-30", "2024-11-30"});
+        RepairQueryForm form(t.ctx);
+        form.load(R::strToMonth);
+        QCOMPARE(form.model().allNumbers(), QStringList{"dec"});
+        form.load(R::strOVERDELAY);
+        QCOMPARE(form.model().allNumbers(), QStringList{"dec"});
+    }
+
+    void listsNewestIntakeFirstAndSorts()
+    {
+        TestDatabase t;
+        june(t);
+        t.ctx.OperatorRights = Rights::SuperUser;
+        RepairQueryForm form(t.ctx);
+        form.load(R::strALL);
+        QCOMPARE(form.model().allNumbers(), (QStringList{"e", "g", "f", "b", "a", "d", "c"}));
+        form.sort(QStringLiteral("按业务编号排序"));
+        QCOMPARE(form.model().allNumbers(), (QStringList{"a", "b", "c", "d", "e", "f", "g"}));
+        // A sort after a search sorts the found rows.
+        QVERIFY(form.search(QStringLiteral("按维修技术员查询"), QStringLiteral("小李")));
+        form.sort(QStringLiteral("按接修时间排序（升）"));
+        QCOMPARE(form.model().allNumbers(), (QStringList{"d", "b", "f"}));
+    }
+
+    void searches_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("customer") << "按客户查询" << "O'Brien" << QStringList{"q1"};
+        QTest::newRow("percent") << "按客户查询" << "100%" << QStringList{"q2"};
+        QTest::newRow("underscore") << "按维修物名称查询" << "a_b" << QStringList{"q3"};
+        QTest::newRow("backslash") << "按维修物名称查询" << "c\\d" << QStringList{"q4"};
+        QTest::newRow("part SN once") << "按配件SN查询" << "SN-7" << QStringList{"q1"};
+        QTest::newRow("follow-up staff") << "按回访员查询" << "赵" << QStringList{"q2"};
+        QTest::newRow("summary") << "按维修小结查询" << "换屏" << QStringList{"q3"};
+        QTest::newRow("state") << "按当前状态查询" << "结束" << QStringList{"q4"};
+        QTest::newRow("nothing") << "按客户查询" << "无人" << QStringList{};
+    }
+    void searches()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(QStringList, numbers);
+        TestDatabase t;
+        t.ctx.OperatorRights = Rights::SuperUser;
+        RepairFixture::job(t, {"q1", "待检测", "2024-06-01", "", "老王", "O'Brien", "axb"});
+        RepairFixture::job(t, {"q2", "待检测", "2024-06-02", "", "老王", "100%", "a_b"});
+        t.exec("UPDATE 维修 SET 物件名称 = 'a_b' WHERE 业务编号 = 'q2'");
+        RepairFixture::job(t, {"q3", "待检测", "2024-06-03", "", "老王", "1000", "a_b", "", "", "换屏"});
+        RepairFixture::job(t, {"q4", "已结束", "2024-06-04", "", "老王", "OBrien", "c\\d"});
+        t.exec("UPDATE 维修 SET 物件名称 = 'a#b' WHERE 业务编号 = 'q2'");
+        t.exec("INSERT INTO 配件 (单据编号, SN) VALUES ('q1', 'SN-7a'), ('q1', 'SN-7b'), ('q4', 'SN-8')");
+        t.exec("INSERT INTO 回访 (业务编号, 回访员) VALUES ('q2', '赵六')");
+        RepairQueryForm form(t.ctx);
+        form.load(R::strALL);
+        t.prompter.clear();
+        QVERIFY(form.search(label, text));
+        QCOMPARE(sorted(form.model().allNumbers()), numbers);
+        QCOMPARE(t.prompter.texts(), numbers.isEmpty() ? QStringList{R::NotFoundMessage} : QStringList{});
+    }
+
+    void searchRules()
+    {
+        TestDatabase t;
+        june(t);
+        t.ctx.OperatorRights = quint32(Right::TechnicianView);
+        t.ctx.OperatorName = QStringLiteral("老王");
+        RepairQueryForm form(t.ctx);
+        form.load(R::strToday, QDate(2024, 6, 3));
+        QCOMPARE(form.model().allNumbers(), QStringList{"a"});
+        // Empty text: the message, nothing else.
+        QVERIFY(!form.search(QStringLiteral("按客户查询"), QStringLiteral("  ")));
+        QCOMPARE(t.prompter.texts(), QStringList{R::EmptySearchMessage});
+        // "显示全部" with text does nothing.
+        t.prompter.clear();
+        QVERIFY(!form.search(R::ShowAll, QStringLiteral("张")));
+        QVERIFY(t.prompter.shown.isEmpty());
+        // The restriction holds in searches and after "显示全部".
+        QVERIFY(form.search(QStringLiteral("按维修技术员查询"), QStringLiteral("小")));
+        QCOMPARE(form.rowCount(), 0);
+        QVERIFY(form.search(QStringLiteral("按客户查询"), QStringLiteral("张")));
+        QCOMPARE(form.model().allNumbers(), QStringList{"a"});
+        form.showAll();
+        QCOMPARE(form.model().allNumbers(), QStringList{"a"});
+    }
+
+    void pagesAsTheGridScrolls()
+    {
+        TestDatabase t;
+        t.ctx.OperatorRights = Rights::SuperUser;
+        for (int i = 0; i < RepairQueryModel::PageSize + 5; ++i)
+            RepairFixture::job(t, {QStringLiteral("n%1").arg(i, 3, 10, QChar('0')), "待检测", "2024-06-01"});
+        RepairQueryForm form(t.ctx);
+        form.load(R::strALL);
+        QCOMPARE(form.rowCount(), RepairQueryModel::PageSize);
+        QVERIFY(form.model().canFetchMore());
+        const QStringList all = form.model().allNumbers();
+        QCOMPARE(all.size(), RepairQueryModel::PageSize + 5);
+        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size()); // no row twice
+    }
+
+    void screenRemarksAndDetail()
+    {
+        TestDatabase t;
+        june(t);
+        t.ctx.OperatorRights = Rights::SuperUser;
+        TForm_repair_sh screen(t.ctx, R::strOver);
+        screen.show();
+        QCOMPARE(screen.grid->model()->rowCount(), 3);
+        QCOMPARE(screen.searchModeBox->count(), 13);
+        QCOMPARE(screen.sortBox->count(), 12);
+        QCOMPARE(screen.grid->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("维修物名称"));
+        // The memo's text is written when the current row changes.
+        screen.remarksEdit->setPlainText(QStringLiteral("客户催过两次"));
+        screen.grid->selectRow(1);
+        QCOMPARE(t.count("维修", "业务编号 = 'g' AND 备注 = '客户催过两次'"), 1);
+        QCOMPARE(t.count("维修", "备注 IS NOT NULL"), 1);
+        // An empty search text is refused and the box emptied.
+        screen.searchBox->setText(QStringLiteral("  "));
+        screen.findButton->click();
+        QCOMPARE(t.prompter.last(), R::EmptySearchMessage);
+        QVERIFY(screen.searchBox->text().isEmpty());
+    }
+
+    void detailWindow()
+    {
+        TestDatabase t;
+        june(t);
+        t.exec("INSERT INTO 客户目录 (客户名称, 联系电话) VALUES ('张三', '111')");
+        t.exec("INSERT INTO 配件 (单据编号, 配件编号, 配件, 数目, 单价, SN) VALUES ('c', 'P1', '屏幕', 1, 3000000, 'S1')");
+        RepairDetailForm missing(t.ctx);
+        missing.load(QStringLiteral("无名"), QStringLiteral("zz"));
+        QCOMPARE(t.prompter.texts(), (QStringList{RepairDetailForm::NoCustomerMessage, RepairDetailForm::NoJobMessage}));
+
+        // Every right but the super user's: refused.
+        t.prompter.clear();
+        t.ctx.OperatorRights = (1u << Rights::Count) - 1;
+        TForm_repairDetail detail(t.ctx, QStringLiteral("张三"), QStringLiteral("c"));
+        QVERIFY(t.prompter.shown.isEmpty());
+        QCOMPARE(detail.text("业务情况", "当前状态："), QStringLiteral("已结束"));
+        QCOMPARE(detail.text("客户情况", "电  话："), QStringLiteral("111"));
+        QCOMPARE(detail.partsGrid->rowCount(), 1);
+        QCOMPARE(detail.partsGrid->item(0, 3)->text(), QStringLiteral("300"));
+        detail.setText("业务情况", "当前状态：", QStringLiteral("待维修"));
+        detail.updateButton->click();
+        QCOMPARE(t.prompter.last(), QStringLiteral("您没有此项操作权限！"));
+        QCOMPARE(t.count("维修", "业务编号 = 'c' AND 当前状态 = '已结束'"), 1);
+
+        t.ctx.OperatorRights = Rights::SuperUser;
+        detail.setText("客户情况", "电  话：", QStringLiteral("222"));
+        detail.setText("费用情况", "实际收费：", QStringLiteral("88.5"));
+        detail.updateButton->click();
+        QCOMPARE(t.prompter.last(), QStringLiteral("更新成功！"));
+        QCOMPARE(t.count("维修", "业务编号 = 'c' AND 当前状态 = '待维修' AND 实际收费 = 885000 AND 接修日期 = '2024-05-20'"), 1);
+        QCOMPARE(t.count("客户目录", "客户名称 = '张三' AND 联系电话 = '222'"), 1);
+        QCOMPARE(t.count("配件", "单据编号 = 'c' AND 配件 = '屏幕' AND 单价 = 3000000"), 1);
+        QCOMPARE(t.count("维修"), 7);
+    }
+
+    void cancelDialog()
+    {
+        const QDate today(2024, 6, 15);
+        TForm_repairCancel dialog(today);
+        QCOMPARE(dialog.dateEdit->date(), today);
+        dialog.okButton->click();
+        QCOMPARE(dialog.reason(), QStringLiteral("未知"));
+        QCOMPARE(dialog.dateText(), QStringLiteral("2024-06-15"));
+
+        TForm_repairCancel typed(today);
+        typed.reasonEdit->setText(QStringLiteral("客户不修了"));
+        typed.cancelButton->click();
+        QVERIFY(typed.reason().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestRepairQuery)
+#include "tst_repair_query.moc"
