@@ -8,6 +8,9 @@
 #include "ui/repair/TForm_repairCancel.h"
 #include "ui/repair/TForm_repair_sh.h"
 #include "ui/repair/TForm_repairDetail.h"
+#include "ui/app/ScreenCatalog.h"
+#include "ui/repair/TForm_reg.h"
+#include "ui/repair/TForm_repairback.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -241,6 +244,50 @@ private slots:
         QCOMPARE(t.count("客户目录", "客户名称 = '张三' AND 联系电话 = '222'"), 1);
         QCOMPARE(t.count("配件", "单据编号 = 'c' AND 配件 = '屏幕' AND 单价 = 3000000"), 1);
         QCOMPARE(t.count("维修"), 7);
+    }
+
+    void treeNodesOpenTheirModes_data()
+    {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("业务查询") << "业务查询" << R::strALL;
+        QTest::newRow("当天业务") << "当天业务" << R::strToday;
+        QTest::newRow("当月业务") << "当月业务" << R::strToMonth;
+        QTest::newRow("已结束业务") << "已结束业务" << R::strOver;
+        QTest::newRow("返修业务") << "返修业务" << R::strRepairBack;
+        QTest::newRow("已经结单") << "已经结单" << R::strOVERDELAY;
+        QTest::newRow("处理中业务") << "处理中业务" << R::strOnDealing;
+    }
+    void treeNodesOpenTheirModes()
+    {
+        QFETCH(QString, node);
+        QFETCH(QString, mode);
+        TestDatabase t;
+        june(t);
+        t.ctx.OperatorRights = Rights::SuperUser;
+        const ScreenCatalog::Entry *entry = ScreenCatalog::instance().find(node);
+        QVERIFY(entry);
+        QCOMPARE(entry->kind, ScreenCatalog::Kind::Workspace);
+        std::unique_ptr<QWidget> screen(entry->make(t.ctx, nullptr, QStringLiteral("2024-06-10")));
+        auto *query = qobject_cast<TForm_repair_sh *>(screen.get());
+        QVERIFY(query);
+        QCOMPARE(query->form().mode(), mode);
+        if (mode == R::strToday)
+            QCOMPARE(query->form().model().allNumbers(), QStringList{"c"});
+    }
+
+    void registrationScreensAreDialogs()
+    {
+        TestDatabase t;
+        for (const char *node : {"维修登记", "返修处理", "维修状态目录"}) {
+            const ScreenCatalog::Entry *entry = ScreenCatalog::instance().find(QString::fromUtf8(node));
+            QVERIFY(entry);
+            QCOMPARE(entry->kind, ScreenCatalog::Kind::Dialog);
+        }
+        std::unique_ptr<QWidget> reg(ScreenCatalog::instance().find(QStringLiteral("维修登记"))->make(t.ctx, nullptr));
+        QVERIFY(qobject_cast<TForm_reg *>(reg.get()));
+        std::unique_ptr<QWidget> back(ScreenCatalog::instance().find(QStringLiteral("返修处理"))->make(t.ctx, nullptr));
+        QVERIFY(qobject_cast<TForm_repairback *>(back.get()));
     }
 
     void cancelDialog()

@@ -56,6 +56,6 @@ struct RepairQuerySpec
     QString ownOnly;    // set: only the jobs of this technician
     QString searchLabel; // empty: no search
     QString searchText;
-    QString sortColumn = QStringLiteral("接修日期");
+    QString sortColumn = QStringLiteral("接修日期"); // empty: table order
     bool descending = true;
 };

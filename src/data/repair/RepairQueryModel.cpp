@@ -84,13 +84,16 @@ void RepairQueryModel::run(const RepairQuerySpec &spec)
     m_spec = spec;
     m_values.clear();
     const QString where = whereClause(spec, m_values);
-    const QString column = sourceColumns().contains(spec.sortColumn) || spec.sortColumn == QStringLiteral("接修日期")
-                               ? spec.sortColumn
-                               : QStringLiteral("接修日期");
-    const QString dir = spec.descending ? QStringLiteral(" DESC") : QString();
-    // rowid breaks ties so that pages never overlap.
-    m_statement = QStringLiteral("SELECT %1 FROM 维修%2 ORDER BY \"%3\"%4, rowid%4 LIMIT ? OFFSET ?")
-                      .arg(RepairRow::selectList(), where, column, dir);
+    // rowid breaks ties so that pages never overlap; without a sort column the rows come in
+    // table order, which a search reads fastest.
+    QString order = QStringLiteral("rowid");
+    if (!spec.sortColumn.isEmpty()) {
+        const QString column = sourceColumns().contains(spec.sortColumn) ? spec.sortColumn : QStringLiteral("接修日期");
+        const QString dir = spec.descending ? QStringLiteral(" DESC") : QString();
+        order = QStringLiteral("\"%1\"%2, rowid%2").arg(column, dir);
+    }
+    m_statement = QStringLiteral("SELECT %1 FROM 维修%2 ORDER BY %3 LIMIT ? OFFSET ?")
+                      .arg(RepairRow::selectList(), where, order);
     m_rows.clear();
     m_more = true;
     m_rows = fetchPage(0);

@@ -39,6 +39,7 @@ bool RepairQueryForm::search(const QString &searchLabel, const QString &text)
     RepairQuerySpec spec = m_base; // searches do not accumulate
     spec.searchLabel = searchLabel;
     spec.searchText = t;
+    spec.sortColumn.clear(); // a search lists in table order until a sort item is chosen
     m_current = spec;
     m_model->run(spec);
     if (m_model->rowCount() == 0)
