@@ -11,6 +11,9 @@
 #include "ui/app/ScreenCatalog.h"
 #include "ui/repair/TForm_reg.h"
 #include "ui/repair/TForm_repairback.h"
+#include "ui/repair/TForm_repairstatus.h"
+#include "forms/catalogs/NameListEditor.h"
+#include "forms/catalogs/CatalogListModel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -288,6 +291,29 @@ private slots:
         QVERIFY(qobject_cast<TForm_reg *>(reg.get()));
         std::unique_ptr<QWidget> back(ScreenCatalog::instance().find(QStringLiteral("返修处理"))->make(t.ctx, nullptr));
         QVERIFY(qobject_cast<TForm_repairback *>(back.get()));
+    }
+
+    void progressCatalog()
+    {
+        TestDatabase t;
+        TForm_repairstatus screen(t.ctx);
+        screen.editor().open();
+        QCOMPARE(screen.windowTitle(), QStringLiteral("维修状态目录"));
+        // Without the right to edit catalogs: refused.
+        QVERIFY(!screen.editor().remove());
+        QCOMPARE(t.prompter.last(), QStringLiteral("您没有此项操作权限！"));
+        t.ctx.OperatorRights = Rights::SuperUser;
+        t.prompter.answers.enqueue(true);
+        QVERIFY(!screen.editor().remove());
+        QCOMPARE(t.prompter.last(), QStringLiteral("维修情况目录为空，操作失败！"));
+        t.exec("INSERT INTO 维修情况 (维修情况) VALUES ('等配件'), ('已修好')");
+        screen.editor().open();
+        QCOMPARE(screen.editor().list().rowCount(), 2);
+        screen.editor().setCurrentRow(0);
+        t.prompter.answers.enqueue(true);
+        QVERIFY(screen.editor().remove());
+        QCOMPARE(t.count("维修情况"), 1);
+        QCOMPARE(t.count("维修情况", "维修情况 = '已修好'"), 1);
     }
 
     void cancelDialog()
