@@ -40,6 +40,7 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(
     customerEdit = edit();
     pickButton = new QPushButton(QStringLiteral("..."), this);
     pickButton->setToolTip(QStringLiteral("客户目录"));
+    pickButton->setFixedWidth(30);
     contactEdit = edit();
     classBox = combo(true);
     phoneEdit = edit();
@@ -62,6 +63,8 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(
     warrantyBox = new QCheckBox(QStringLiteral("保内"), this);
 
     using RepairWidgets::place;
+    for (int column : {1, 3, 5})
+        grid->setColumnMinimumWidth(column, 170);
     place(grid, 0, 0, QStringLiteral("业务编号："), numberEdit);
     place(grid, 0, 2, QStringLiteral("经办人："), handledByEdit);
     auto *when = new QWidget(this);

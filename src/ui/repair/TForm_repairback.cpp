@@ -34,6 +34,7 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
     customerEdit = edit();
     pickButton = new QPushButton(QStringLiteral("..."), this);
     pickButton->setToolTip(QStringLiteral("客户目录"));
+    pickButton->setFixedWidth(30);
     contactEdit = edit();
     classBox = new QComboBox(this);
     classBox->setEditable(true);
@@ -49,6 +50,8 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
     onSiteBox = new QCheckBox(QStringLiteral("上门维修"), this);
 
     using RepairWidgets::place;
+    for (int column : {1, 3, 5})
+        grid->setColumnMinimumWidth(column, 150);
     place(grid, 0, 0, QStringLiteral("业务编号："), numberEdit);
     place(grid, 0, 2, QStringLiteral("经办人："), handledByEdit);
     place(grid, 0, 4, QStringLiteral("接修日期："), dateEdit);
