@@ -3,6 +3,7 @@
 
 #include "core/app/Right.h"
 #include "data/repair/RepairQueryModel.h"
+#include "data/repair/RepairStore.h"
 #include "forms/repair/RepairDetailForm.h"
 #include "forms/repair/RepairQueryForm.h"
 #include "ui/repair/TForm_repairCancel.h"
@@ -314,6 +315,20 @@ private slots:
         QVERIFY(screen.editor().remove());
         QCOMPARE(t.count("维修情况"), 1);
         QCOMPARE(t.count("维修情况", "维修情况 = '已修好'"), 1);
+    }
+
+    void cancellingFollowsTheStateTable()
+    {
+        TestDatabase t;
+        june(t); // "e" awaits repair, "a" awaits its check, "d" is cancelled
+        RepairStore store(t.db());
+        QVERIFY(!store.cancel("e", QString(), QDate(2024, 7, 2)));
+        QVERIFY(!store.cancel("a", QStringLiteral("不修了"), QDate(2024, 7, 2)));
+        QVERIFY(!store.cancel("d", QStringLiteral("不修了"), QDate(2024, 7, 2)));
+        QVERIFY(!store.cancel("zz", QStringLiteral("不修了"), QDate(2024, 7, 2)));
+        QVERIFY(store.cancel("e", QStringLiteral("不修了"), QDate(2024, 7, 2)));
+        QCOMPARE(t.count("维修", "当前状态 = '已取消'"), 2);
+        QCOMPARE(t.count("维修", "业务编号 = 'e' AND 取消维修原因 = '不修了' AND 返回日期 = '2024-07-02'"), 1);
     }
 
     void cancelDialog()

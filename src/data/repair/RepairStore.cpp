@@ -137,10 +137,19 @@ void RepairStore::setRemarks(const QString &number, const QString &remarks)
     Sql::exec(m_db, QStringLiteral("UPDATE 维修 SET 备注 = ? WHERE 业务编号 = ?"), {RepairRow::text(remarks), number});
 }
 
-void RepairStore::cancel(const QString &number, const QString &reason, const QDate &endDate)
+bool RepairStore::cancel(const QString &number, const QString &reason, const QDate &endDate)
 {
+    if (reason.isEmpty())
+        return false;
+    TransactionGuard tx(m_db);
+    const QVariant state = Sql::scalar(m_db, QStringLiteral("SELECT 当前状态 FROM 维修 WHERE 业务编号 = ?"), {number});
+    if (!state.isValid()
+        || !RepairState::judge(RepairState::Action::CancelRepair, state.toString()).allowed())
+        return false;
     Sql::exec(m_db, QStringLiteral("UPDATE 维修 SET 当前状态 = ?, 取消维修原因 = ?, 返回日期 = ? WHERE 业务编号 = ?"),
               {RepairState::Cancelled, reason, RepairRow::date(endDate), number});
+    tx.commit();
+    return true;
 }
 
 QStringList RepairStore::pickList(const QString &table, const QString &column) const

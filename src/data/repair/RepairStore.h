@@ -41,8 +41,9 @@ public:
                 const QList<RepairPartLine> &parts);
     // The query window's remarks memo.
     void setRemarks(const QString &number, const QString &remarks);
-    // Cancels the job: state "已取消", the reason and the end date.
-    void cancel(const QString &number, const QString &reason, const QDate &endDate);
+    // Cancels a job awaiting repair: state "已取消", the reason and the end date. False, writing
+    // nothing, when the job is missing, the reason empty or the state table does not allow it.
+    bool cancel(const QString &number, const QString &reason, const QDate &endDate);
 
     // A pick list: the column of every row of a catalog table in table order. Only the catalogs
     // the repair screens read are allowed.
