@@ -10,9 +10,10 @@
 class ScriptedPrompter : public Prompter
 {
 public:
-    QStringList shown;        // every text, in order, as "info: …", "warning: …", "error: …", "confirm: …", "yesno: …"
+    QStringList shown;        // every text, in order, as "info: …", "warning: …", "error: …", "confirm: …", "yesno: …", "input: <title>"
     QQueue<bool> answers;     // for confirm and askYesNo
     QQueue<QString> files;    // for the file dialogs
+    QQueue<QString> inputs;   // for input boxes; an unscripted box is cancelled (empty text)
 
     void information(const QString &text) override { shown << QStringLiteral("info: ") + text; }
     void warning(const QString &text) override { shown << QStringLiteral("warning: ") + text; }
@@ -22,6 +23,11 @@ public:
     QString openFileName(const QString &, const QString &, const QString &) override { return nextFile(); }
     QString saveFileName(const QString &, const QString &, const QString &) override { return nextFile(); }
     QString existingDirectory(const QString &, const QString &) override { return nextFile(); }
+    QString inputText(const QString &title, const QString &, const QString &) override
+    {
+        shown << QStringLiteral("input: ") + title;
+        return inputs.isEmpty() ? QString() : inputs.dequeue();
+    }
 
     // The texts alone, whatever their kind.
     QStringList texts() const;

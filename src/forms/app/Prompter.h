@@ -20,4 +20,10 @@ public:
     virtual QString openFileName(const QString &caption, const QString &dir, const QString &filter) = 0;
     virtual QString saveFileName(const QString &caption, const QString &proposed, const QString &filter) = 0;
     virtual QString existingDirectory(const QString &caption, const QString &dir) = 0;
+    // One-line input box titled `title` with the prompt line and a default; empty text when cancelled.
+    virtual QString inputText(const QString &title, const QString &prompt, const QString &defaultText)
+    {
+        Q_UNUSED(title); Q_UNUSED(prompt); Q_UNUSED(defaultText);
+        return {};
+    }
 };

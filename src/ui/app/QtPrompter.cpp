@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 static const QString AppTitle = QStringLiteral("Vantrel");
@@ -53,4 +54,11 @@ QString QtPrompter::saveFileName(const QString &caption, const QString &proposed
 QString QtPrompter::existingDirectory(const QString &caption, const QString &dir)
 {
     return QFileDialog::getExistingDirectory(parentWidget(), caption, dir);
+}
+
+QString QtPrompter::inputText(const QString &title, const QString &prompt, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parentWidget(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
 }

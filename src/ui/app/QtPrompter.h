@@ -19,6 +19,7 @@ public:
     QString openFileName(const QString &caption, const QString &dir, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &proposed, const QString &filter) override;
     QString existingDirectory(const QString &caption, const QString &dir) override;
+    QString inputText(const QString &title, const QString &prompt, const QString &defaultText) override;
 
 private:
     QWidget *parentWidget() const;

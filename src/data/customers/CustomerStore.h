@@ -1,0 +1,32 @@
+#pragma once
+
+#include "data/customers/CustomerRecord.h"
+
+#include <QStringList>
+#include <optional>
+
+class Database;
+
+// The customer directory "客户目录" and its classes "客户分类" for the screens that look a
+// customer up by name or add one they do not find. Names are compared exactly, as given.
+class CustomerStore
+{
+public:
+    explicit CustomerStore(Database &db) : m_db(db) {}
+
+    std::optional<CustomerRecord> find(const QString &name) const;
+    bool exists(const QString &name) const;
+    // Appends a row with every field of the record ("登记时间" from record.registered; an empty
+    // field is stored as empty text).
+    void add(const CustomerRecord &record);
+    // Writes the given columns (names of CustomerRecord::columns()) of the row named `name`.
+    void update(const QString &name, const CustomerRecord &record, const QStringList &columns);
+
+    // The class names in table order.
+    QStringList classes() const;
+    // "是否回访" of a class; nullopt when the class does not exist.
+    std::optional<bool> followsUp(const QString &customerClass) const;
+
+private:
+    Database &m_db;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/app/RightsTable.h"
+#include "forms/catalogs/CatalogCheck.h"
+#include "forms/catalogs/CatalogField.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+struct AppContext;
+struct CatalogRow;
+
+// Everything that makes one catalog screen: its table and columns, its panel, its checks in
+// order, its messages and the right its changes need. The editor mechanism does the rest.
+struct CatalogDeclaration
+{
+    struct SearchMode
+    {
+        QString label;  // drop-down entry
+        QString column; // searched with "contains"
+    };
+
+    QString caption;        // window title
+    QString table;
+    QStringList columns;    // the columns the screen reads and writes
+    QStringList gridColumns;
+    QString orderBy;        // empty: table order
+
+    QList<CatalogField> fields; // panel inputs in Enter order
+    QList<CatalogCheck> checks; // in the order they run
+    QString keyColumn;          // the name a Unique check guards
+    bool trimKey = false;       // the key is looked up, compared and stored trimmed
+
+    QString editAction = RightsTable::CatalogEdit; // empty: changes need no right
+    QString addedMessage;       // shown after a new row is saved (empty: none)
+    QString changedMessage;
+    QString emptyDeleteMessage; // set: delete asks first, then refuses an empty list with it;
+                                // empty: delete on an empty list does nothing at all
+    QString stampColumn;        // set to today's date when a new row is saved
+    bool refillWhileEditing = false; // panel follows the list's current row even while editing
+
+    // Writes a screen makes beside its own row, run in the same transaction as the row's write
+    // (a throw undoes both). startKey: the key before a change (empty when adding).
+    std::function<void(AppContext &ctx, bool adding, const CatalogRow &saved, const QString &startKey)> afterSave;
+    std::function<void(AppContext &ctx, const CatalogRow &removed)> afterRemove;
+
+    // Directory search ("显示全部" first).
+    QList<SearchMode> searchModes;
+    QString emptySearchMessage;
+    QString notFoundMessage;
+
+    // Name lists: one value asked for in an input box.
+    QString inputTitle;
+    bool uniqueLabel = false;   // shows "类别名称不允许重复"
+
+    static inline const QString ShowAll = QStringLiteral("显示全部");
+    static inline const QString NotNumberMessage = QStringLiteral("请输入数字！");
+
+    int columnIndex(const QString &column) const { return int(columns.indexOf(column)); }
+    const CatalogField *field(const QString &column) const
+    {
+        for (const CatalogField &f : fields)
+            if (f.column == column)
+                return &f;
+        return nullptr;
+    }
+};

@@ -1,0 +1,95 @@
+#include "forms/catalogs/CatalogListModel.h"
+
+CatalogListModel::CatalogListModel(const CatalogStore &store, const QStringList &gridColumns, QObject *parent)
+    : QAbstractTableModel(parent), m_store(store), m_grid(gridColumns)
+{
+    for (const QString &c : m_grid)
+        m_gridIndex << int(store.columns().indexOf(c));
+}
+
+void CatalogListModel::setFilter(const CatalogFilter &filter)
+{
+    m_filter = filter;
+    reload();
+}
+
+void CatalogListModel::reload()
+{
+    beginResetModel();
+    m_rows = m_store.fetch(m_filter, 0, PageSize);
+    m_complete = m_rows.size() < PageSize;
+    endResetModel();
+}
+
+int CatalogListModel::rowOfKey(qint64 key) const
+{
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].key == key)
+            return i;
+    return -1;
+}
+
+void CatalogListModel::replaceRow(const CatalogRow &row)
+{
+    const int i = rowOfKey(row.key);
+    if (i < 0)
+        return;
+    m_rows[i] = row;
+    emit dataChanged(index(i, 0), index(i, columnCount() - 1));
+}
+
+void CatalogListModel::removeKey(qint64 key)
+{
+    const int i = rowOfKey(key);
+    if (i < 0)
+        return;
+    beginRemoveRows({}, i, i);
+    m_rows.removeAt(i);
+    endRemoveRows();
+}
+
+int CatalogListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CatalogListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_grid.size());
+}
+
+QVariant CatalogListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    const int col = m_gridIndex.value(index.column(), -1);
+    return col < 0 ? QVariant() : QVariant(m_rows.at(index.row()).values.value(col));
+}
+
+QVariant CatalogListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return m_grid.value(section);
+    return section + 1;
+}
+
+bool CatalogListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && !m_complete;
+}
+
+void CatalogListModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid() || m_complete)
+        return;
+    const QList<CatalogRow> more =
+        m_store.fetch(m_filter, int(m_rows.size()), PageSize, m_rows.isEmpty() ? 0 : m_rows.constLast().key);
+    m_complete = more.size() < PageSize;
+    if (more.isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + more.size() - 1));
+    m_rows += more;
+    endInsertRows();
+}

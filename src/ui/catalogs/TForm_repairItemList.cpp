@@ -1,0 +1,9 @@
+#include "ui/catalogs/TForm_repairItemList.h"
+
+#include "forms/catalogs/CatalogDeclarations.h"
+
+TForm_repairItemList::TForm_repairItemList(AppContext &ctx, QWidget *parent)
+    : CatalogScreen(ctx, CatalogDeclarations::repairItems(), parent)
+{
+    exitButton->setFocus(); // the list is browsed first
+}
