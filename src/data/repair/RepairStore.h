@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/repair/RepairJob.h"
-#include "data/customers/CustomerRecord.h"
+#include "core/customers/CustomerRecord.h"
 
 #include <QList>
 #include <QStringList>
