@@ -28,6 +28,7 @@ public:
     };
 
     explicit StockInForm(AppContext &ctx);
+    AppContext &ctx() const { return m_ctx; }
 
     // Header fields.
     QString billNumber;
