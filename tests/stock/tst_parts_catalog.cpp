@@ -189,12 +189,15 @@ private slots:
         QCOMPARE(w.categoryBox->count(), 4);
         QCOMPARE(w.categoryBox->itemText(3), QStringLiteral("全部"));
         QCOMPARE(w.categoryBox->currentText(), QStringLiteral("全部"));
-        QCOMPARE(w.grid->rowCount(), 2);
-        QCOMPARE(w.grid->item(0, 0)->text(), QStringLiteral("P1")); // by part number
+        QCOMPARE(w.grid->model()->rowCount(), 2);
+        QCOMPARE(w.grid->model()->index(0, 0).data().toString(), QStringLiteral("P1")); // by part number
         w.categoryBox->setCurrentText(QStringLiteral("空类"));
-        QCOMPARE(w.grid->rowCount(), 0);
+        QCOMPARE(w.grid->model()->rowCount(), 0);
+        QTest::keyClick(w.grid, Qt::Key_Return); // nothing to choose from an empty grid
+        QVERIFY(!w.chosen());
+        QVERIFY(w.isVisible());
         w.categoryBox->setCurrentText(QStringLiteral("屏幕"));
-        QCOMPARE(w.grid->rowCount(), 1);
+        QCOMPARE(w.grid->model()->rowCount(), 1);
 
         w.findButton->click();
         QCOMPARE(t.prompter.last(), QStringLiteral("请输入配件编号或者配件名称后搜索！"));
@@ -204,10 +207,12 @@ private slots:
         // A name that matches, a number that does not; wildcards are plain text.
         w.searchBox->setText(QStringLiteral("100%"));
         w.findButton->click();
-        QCOMPARE(w.grid->rowCount(), 1);
+        QCOMPARE(w.grid->model()->rowCount(), 1);
+        QCOMPARE(w.grid->model()->index(0, 0).data().toString(), QStringLiteral("P1"));
         w.searchBox->setText(QStringLiteral("液晶"));
         w.findButton->click();
-        QCOMPARE(w.grid->rowCount(), 1);
+        QCOMPARE(w.grid->model()->rowCount(), 1);
+        QCOMPARE(w.focusWidget(), static_cast<QWidget *>(w.grid));
         QTest::keyClick(w.grid, Qt::Key_Return);
         QVERIFY(w.chosen());
         QCOMPARE(w.chosen()->partNo, QStringLiteral("P2"));

@@ -9,8 +9,48 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QTableView>
 #include <QVBoxLayout>
+
+namespace {
+// The picker's list as a model over the form's rows, so a catalog of tens of thousands of parts
+// shows at once.
+class PartsModel : public QAbstractTableModel
+{
+public:
+    explicit PartsModel(const PartsPickerForm &form, QObject *parent) : QAbstractTableModel(parent), m_form(form) {}
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_form.parts().size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 5; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        const PartRecord &p = m_form.parts().at(index.row());
+        switch (index.column()) {
+        case 0: return p.partNo;
+        case 1: return p.name;
+        case 2: return p.spec;
+        case 3: return p.category;
+        case 4: return p.unit;
+        }
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const QStringList headers = {QStringLiteral("配件编号"), QStringLiteral("配件名称"), QStringLiteral("规格"),
+                                            QStringLiteral("类别"), QStringLiteral("单位")};
+        if (role == Qt::DisplayRole && orientation == Qt::Horizontal)
+            return headers.value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    void reload() { beginResetModel(); endResetModel(); }
+
+private:
+    const PartsPickerForm &m_form;
+};
+} // namespace
 
 TForm_fittings::TForm_fittings(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
 {
@@ -30,9 +70,9 @@ TForm_fittings::TForm_fittings(AppContext &ctx, QWidget *parent) : QDialog(paren
     bar->addWidget(findButton);
     layout->addLayout(bar);
 
-    grid = new QTableWidget(0, 5, this);
-    grid->setHorizontalHeaderLabels({QStringLiteral("配件编号"), QStringLiteral("配件名称"), QStringLiteral("规格"),
-                                     QStringLiteral("类别"), QStringLiteral("单位")});
+    grid = new QTableView(this);
+    m_model = new PartsModel(m_form, this);
+    grid->setModel(m_model);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -43,7 +83,7 @@ TForm_fittings::TForm_fittings(AppContext &ctx, QWidget *parent) : QDialog(paren
 
     connect(findButton, &QPushButton::clicked, this, &TForm_fittings::onFind);
     connect(searchBox, &QLineEdit::returnPressed, this, &TForm_fittings::onFind);
-    connect(grid, &QTableWidget::cellClicked, this, [this](int row, int) { chooseRow(row); });
+    connect(grid, &QTableView::clicked, this, [this](const QModelIndex &index) { chooseRow(index.row()); });
     connect(categoryBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         if (m_filling)
             return;
@@ -77,17 +117,7 @@ void TForm_fittings::showEvent(QShowEvent *event)
 
 void TForm_fittings::fillGrid()
 {
-    const QList<PartRecord> &parts = m_form.parts();
-    grid->setUpdatesEnabled(false);
-    grid->clearContents();
-    grid->setRowCount(int(parts.size()));
-    for (int r = 0; r < parts.size(); ++r) {
-        const PartRecord &p = parts.at(r);
-        const QString cells[] = {p.partNo, p.name, p.spec, p.category, p.unit};
-        for (int c = 0; c < 5; ++c)
-            grid->setItem(r, c, new QTableWidgetItem(cells[c]));
-    }
-    grid->setUpdatesEnabled(true);
+    static_cast<PartsModel *>(m_model)->reload();
 }
 
 void TForm_fittings::onFind()
@@ -96,7 +126,7 @@ void TForm_fittings::onFind()
     fillGrid();
     if (found) {
         grid->setFocus();
-        grid->setCurrentCell(0, 0);
+        grid->setCurrentIndex(m_model->index(0, 0));
     } else {
         searchBox->setFocus();
     }
@@ -116,7 +146,7 @@ bool TForm_fittings::eventFilter(QObject *watched, QEvent *event)
     if (watched == grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            chooseRow(grid->currentRow());
+            chooseRow(grid->currentIndex().isValid() ? grid->currentIndex().row() : -1);
             return true;
         }
     }

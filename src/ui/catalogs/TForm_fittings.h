@@ -8,7 +8,8 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class QAbstractTableModel;
 
 // "请选择配件": the part picker. Callers use choose(), which shows it modally and hands back the
 // chosen part, or nullopt when the window was closed without a choice.
@@ -26,7 +27,7 @@ public:
     QComboBox *categoryBox = nullptr;
     QLineEdit *searchBox = nullptr;
     QPushButton *findButton = nullptr;
-    QTableWidget *grid = nullptr;
+    QTableView *grid = nullptr;
 
     // A click on a cell or Enter in the grid: takes that row and closes (nothing on an empty grid).
     void chooseRow(int row);
@@ -40,6 +41,7 @@ private:
     void fillGrid();
 
     PartsPickerForm m_form;
+    QAbstractTableModel *m_model = nullptr;
     std::optional<PartChoice> m_chosen;
     bool m_loaded = false;
     bool m_filling = false;

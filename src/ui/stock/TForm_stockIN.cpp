@@ -1,5 +1,6 @@
 #include "ui/stock/TForm_stockIN.h"
 
+#include "ui/app/EnterKeyFilter.h"
 #include "ui/app/FormLayout.h"
 #include "ui/catalogs/TForm_fittings.h"
 
@@ -55,6 +56,13 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     addLabelled(1, 0, QStringLiteral("供应商："), supplierBox);
     addLabelled(1, 1, QStringLiteral("入库原因："), reasonBox);
     layout->addLayout(header);
+    // Enter in the header moves on to the next field.
+    auto *enter = new EnterKeyFilter(this);
+    for (QWidget *input : std::initializer_list<QWidget *>{billNumberEdit, handledByEdit, dateEdit, supplierBox, reasonBox}) {
+        input->installEventFilter(enter);
+        for (QWidget *inner : input->findChildren<QWidget *>())
+            inner->installEventFilter(enter);
+    }
 
     grid = new QTableWidget(C::LineCount, C::ColumnCount, this);
     grid->setHorizontalHeaderLabels(StockInForm::headers());
