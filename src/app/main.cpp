@@ -3,6 +3,7 @@
 #include "forms/app/Startup.h"
 #include "ui/app/QtPrompter.h"
 #include "ui/app/TForm_main.h"
+#include "ui/app/TForm_waiting.h"
 #include "ui/app/VantrelApplication.h"
 
 int main(int argc, char *argv[])
@@ -24,8 +25,11 @@ int main(int argc, char *argv[])
     ctx.db = started.db.get();
     ctx.ConnStr = ctx.db->path();
 
+    // The main window logs the operator in on its first show and ends the program when the
+    // operator leaves at the login.
+    TForm_waiting::instance(); // the please-wait window exists from the start, hidden
     TForm_main mainWindow(ctx);
     prompter.setParent(&mainWindow);
-    mainWindow.show();
+    mainWindow.showMaximized();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // The rights word of an operator: one bit per right column of "用户管理", in this order.
@@ -31,4 +33,14 @@ inline constexpr quint32 SuperUser = 0xFFFFFFFFu;
 inline constexpr int Count = 19;
 inline constexpr bool has(quint32 word, Right r) { return (word & quint32(r)) != 0; }
 inline constexpr bool isSuperUser(quint32 word) { return word == SuperUser; }
+// The right columns of "用户管理" in bit order: bit i is column i.
+inline QStringList columnNames()
+{
+    return {QStringLiteral("维修登记"), QStringLiteral("检修报价"), QStringLiteral("维修处理"), QStringLiteral("结算收费"),
+            QStringLiteral("维修查询"), QStringLiteral("回访操作"), QStringLiteral("回访查询"), QStringLiteral("销售操作"),
+            QStringLiteral("销售查询"), QStringLiteral("入库操作"), QStringLiteral("出库操作"), QStringLiteral("库存查询"),
+            QStringLiteral("基本信息查询"), QStringLiteral("基本信息编辑"), QStringLiteral("客户资料查询"),
+            QStringLiteral("客户资料编辑"), QStringLiteral("后台数据库"), QStringLiteral("查看统计"),
+            QStringLiteral("技术员视图")};
+}
 }

@@ -48,15 +48,21 @@ QHash<QString, Entry> buildTable()
     add({"当前基本情况", "月配件销售排行", "月度经营历程", "月客户排行", "客户情况统计", "回访员排行"}, Rule::Bits,
         bit(Right::Statistics));
     add({"技术员排行"}, Rule::OwnOrBits, bit(Right::Statistics));
-    // Business panel buttons whose captions differ from the tree's.
-    add({"收费结算"}, Rule::Bits, bit(Right::RepairCharge));
-    add({"客户回访"}, Rule::Bits, bit(Right::FollowUpDo));
-    // Welcome screen links.
-    add({"维修登记 >> "}, Rule::Bits, bit(Right::RepairRegister));
-    add({"待检测链接"}, Rule::Bits, bit(Right::RepairCheck));
-    add({"待维修链接"}, Rule::Bits, bit(Right::RepairHandle));
-    add({"待收费链接"}, Rule::Bits, bit(Right::RepairCharge));
-    add({"库存警戒链接", "浏览库存 >>  "}, Rule::Bits, bit(Right::StockQuery));
+    // Business panel buttons. Their own names, as two of them test fewer rights than the tree node of
+    // the same caption, and "客户回访" is also a tree group that needs no right.
+    add({"面板/维修登记"}, Rule::Bits, bit(Right::RepairRegister));
+    add({"面板/检测报价"}, Rule::Bits, bit(Right::RepairCheck));
+    add({"面板/维修处理"}, Rule::Bits, bit(Right::RepairHandle));
+    add({"面板/收费结算"}, Rule::Bits, bit(Right::RepairCharge));
+    add({"面板/客户回访"}, Rule::Bits, bit(Right::FollowUpDo));
+    add({"面板/商品出售"}, Rule::Bits, bit(Right::SaleDo));
+    add({"面板/当前库存"}, Rule::Bits, bit(Right::StockQuery));
+    // Welcome screen links, by the panel action each asks for.
+    add({"RepairReg"}, Rule::Bits, bit(Right::RepairRegister));
+    add({"RepairCheck"}, Rule::Bits, bit(Right::RepairCheck));
+    add({"RepairDealWith"}, Rule::Bits, bit(Right::RepairHandle));
+    add({"RepairCharge"}, Rule::Bits, bit(Right::RepairCharge));
+    add({"StockWarning", "ViewStock"}, Rule::Bits, bit(Right::StockQuery));
     // Menu.
     add({"系统初始化", "数据恢复", "用户管理", "权限分配", "编号设置"}, Rule::SuperUserOnly);
     add({"后台数据库"}, Rule::Bits, bit(Right::DatabaseBrowse));

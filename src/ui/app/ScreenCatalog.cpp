@@ -20,6 +20,11 @@ void ScreenCatalog::add(const QString &name, Kind kind, Factory create)
     m_entries.append({name, kind, std::move(create)});
 }
 
+void ScreenCatalog::addWithArgument(const QString &name, Kind kind, ArgumentFactory create)
+{
+    m_entries.append({name, kind, {}, std::move(create)});
+}
+
 const ScreenCatalog::Entry *ScreenCatalog::find(const QString &name) const
 {
     for (const Entry &e : m_entries)

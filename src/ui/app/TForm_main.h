@@ -1,16 +1,91 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 struct AppContext;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ScreenCatalog;
+class TForm_welcome;
 
-// The main window. (Navigation, panel and menus come with the operators and rights.)
+// The main window: navigation tree, business panel, tool bar, menu and status bar around the
+// workspace where screens open as maximised sub-windows.
 class TForm_main : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TForm_main(AppContext &ctx, QWidget *parent = nullptr);
+    // catalog: the screens to open; null for the program's own catalog.
+    explicit TForm_main(AppContext &ctx, QWidget *parent = nullptr, const ScreenCatalog *catalog = nullptr);
+
+    QTreeWidget *tree = nullptr;
+    QWidget *navigationPanel = nullptr;
+    QWidget *businessPanel = nullptr;
+    QMdiArea *workspace = nullptr;
+    QLabel *statusPanels[3] = {};
+
+    // Runs the first-show sequence: older-version check, login, then startSession(). Returns false
+    // when the operator left at the login.
+    bool firstShow();
+    // Everything after the login: welcome screen, status bar, panel choice.
+    void startSession();
+
+    // The screens the main window tracks.
+    QWidget *currentScreen() const;
+    TForm_welcome *welcome() const;
+    QString status() const;
+    bool businessPanelShown() const { return m_panelShown; }
+
+    // The actions of every entry point, callable as the controls call them.
+    void selectNode(const QString &text);
+    void selectItem(QTreeWidgetItem *item);
+    void pressPanelButton(const QString &caption);
+    void panelAction(const QString &action);
+    void showNavigation();
+    void showBusinessPanel();
+    void menuAction(const QString &item);
+    QPushButton *panelButton(const QString &caption) const;
+    QTreeWidgetItem *findNode(const QString &text) const;
+
+public slots:
+    // The customer classes changed: the children of "客户资料" are read again on its next selection.
+    void customerClassesChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildMenu();
+    void buildToolBar();
+    void buildLeftColumn();
+    void setStatus(const QString &text);
+    void destroyCurrent();
+    void destroyWelcome();
+    bool allowed(const QString &action);
+    // Opens a catalog entry; a dialog runs modally (status back to " 欢迎使用" after). An entry not
+    // built yet opens nothing. Returns false when nothing was opened.
+    bool openEntry(const QString &entry, const QString &status, const QString &argument = QString());
+    void openWorkspace(QWidget *screen);
+    void fillCustomerClasses(QTreeWidgetItem *node);
+    void olderVersionCheck();
+    void manualBackup(bool fromMenu);
+    void restore();
+    void compact();
+    void startCalculator();
+    void openHelp();
+
     AppContext &m_ctx;
+    const ScreenCatalog &m_catalog;
+    QPointer<QMdiSubWindow> m_current;
+    QPointer<TForm_welcome> m_welcome;
+    QPointer<QMdiSubWindow> m_welcomeWindow;
+    bool m_panelShown = false;
+    bool m_started = false;
+    bool m_closing = false;
 };

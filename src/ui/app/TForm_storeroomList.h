@@ -1,0 +1,43 @@
+#pragma once
+
+#include "forms/app/UserListForm.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// "用户管理": the operators, one edited at a time.
+class TForm_storeroomList : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm_storeroomList(AppContext &ctx, QWidget *parent = nullptr);
+
+    QTableWidget *grid = nullptr;
+    QLineEdit *loginEdit = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QComboBox *roleBox = nullptr;
+    QPushButton *newButton = nullptr;
+    QPushButton *changeButton = nullptr;
+    QPushButton *deleteButton = nullptr;
+    QPushButton *exitButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fillGrid();
+    void showFields();
+    void readFields();
+    void setEditing(bool editing);
+    void saveOrBegin(QPushButton *button, bool isNew);
+    void enterIn(UserListForm::Field field);
+    QWidget *widgetFor(UserListForm::Field field) const;
+
+    UserListForm m_form;
+    bool m_loaded = false;
+};

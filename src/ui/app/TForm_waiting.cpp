@@ -1,0 +1,40 @@
+#include "ui/app/TForm_waiting.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+
+TForm_waiting::TForm_waiting(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    auto *layout = new QHBoxLayout(this);
+    auto *picture = new QLabel(QStringLiteral("⌛"), this);
+    picture->setStyleSheet(QStringLiteral("font-size:24pt;"));
+    layout->addWidget(picture);
+    layout->addWidget(new QLabel(QStringLiteral("处理中，请等待..."), this));
+    setStyleSheet(QStringLiteral("TForm_waiting{border:1px solid gray;background:white;}"));
+    adjustSize();
+}
+
+TForm_waiting &TForm_waiting::instance()
+{
+    static TForm_waiting *window = new TForm_waiting;
+    return *window;
+}
+
+void TForm_waiting::begin()
+{
+    TForm_waiting &w = instance();
+    if (QScreen *screen = QApplication::primaryScreen())
+        w.move(screen->geometry().center() - w.rect().center());
+    w.show();
+    w.raise();
+    w.repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TForm_waiting::end()
+{
+    instance().hide();
+}

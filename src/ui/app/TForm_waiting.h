@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+// The please-wait window a long operation shows before it starts and hides when it ends.
+class TForm_waiting : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm_waiting(QWidget *parent = nullptr);
+
+    // The one window of the program, created on first use.
+    static TForm_waiting &instance();
+    // Shows it centred on the desktop and paints it at once.
+    static void begin();
+    static void end();
+};

@@ -1,0 +1,54 @@
+#include "ui/print/RepairDocuments.h"
+
+#include "data/app/ShopInfoStore.h"
+#include "data/print/DocumentSources.h"
+#include "forms/app/AppContext.h"
+#include "print/repair/TForm_dispatchbill.h"
+#include "print/repair/TForm_receipt.h"
+#include "print/repair/TForm_report_fee.h"
+#include "print/repair/TForm_report_repairDetail.h"
+#include "ui/print/TForm_Preview.h"
+
+#include <QDateTime>
+
+namespace RepairDocuments {
+
+void showReceipt(AppContext &ctx, const RepairJob &job, ReceiptSource source, QWidget *parent)
+{
+    const ShopInfo shop = ShopInfoStore(ctx.database()).load();
+    QString organisation;
+    if (source != ReceiptSource::Rework) {
+        if (const auto customer = DocumentSources(ctx.database()).customer(job.customer))
+            organisation = customer->organisation;
+    }
+    const ReportLayout layout = TForm_receipt::layout(ReceiptFields::from(job, source, organisation, shop), shop);
+    TForm_Preview::showDocument(ctx.prompt(), layout, parent);
+}
+
+void showDispatchBill(AppContext &ctx, const RepairJob &job, QWidget *parent)
+{
+    const ShopInfo shop = ShopInfoStore(ctx.database()).load();
+    const auto customer = DocumentSources(ctx.database()).customer(job.customer);
+    const QDateTime now(ctx.today(), QTime::currentTime());
+    TForm_Preview::showDocument(ctx.prompt(), TForm_dispatchbill::layout(job, customer, shop, now), parent);
+}
+
+void showChargeList(AppContext &ctx, const RepairJob &job, const ChargeListFees &fees, QWidget *parent)
+{
+    const ShopInfo shop = ShopInfoStore(ctx.database()).load();
+    const QList<RepairPartLine> parts = DocumentSources(ctx.database()).partLines(job.number);
+    TForm_Preview::showDocument(ctx.prompt(), TForm_report_fee::layout(job, fees, parts, shop, ctx.today()), parent);
+}
+
+void showRepairDetailSheet(AppContext &ctx, const RepairJob &job, bool underWarranty, bool dispatched, QWidget *parent)
+{
+    const ShopInfo shop = ShopInfoStore(ctx.database()).load();
+    DocumentSources sources(ctx.database());
+    const auto customer = sources.customer(job.customer);
+    const QList<RepairPartLine> parts = sources.partLines(job.number);
+    TForm_Preview::showDocument(
+        ctx.prompt(),
+        TForm_report_repairDetail::layout(job, underWarranty, dispatched, customer, parts, shop, ctx.today()), parent);
+}
+
+} // namespace RepairDocuments
