@@ -153,3 +153,27 @@ void BM_PartPickerShowsAll(benchmark::State &state)
 BENCHMARK(BM_PartPickerShowsAll)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+// One line alone: the cost of a commit on the file, for comparison with the eleven lines.
+void BM_StockInOneLine(benchmark::State &state)
+{
+    StockBenchDb *b = largeCopy();
+    if (!b) {
+        state.SkipWithError("VANTREL_BENCH_DB is not set");
+        return;
+    }
+    StockInForm form(b->ctx);
+    form.open();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QStringList cells = {b->partNos.value(0), QStringLiteral("件"), QString(), QString(), QString(),
+                                   QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("2"), QString(), QString()};
+        for (int c = 0; c < cells.size(); ++c)
+            form.setCell(0, c, cells.at(c));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(form.stockIn());
+    }
+}
+BENCHMARK(BM_StockInOneLine)->Unit(benchmark::kMillisecond);
+} // namespace
