@@ -28,8 +28,15 @@ private slots:
         std::unique_ptr<QWidget> w(e->create(t.ctx, nullptr));
         QVERIFY(qobject_cast<TForm_stockIN *>(w.get()));
         QCOMPARE(w->windowTitle(), QStringLiteral("配件入库"));
-        QVERIFY(ScreenCatalog::instance().find(QStringLiteral("配件目录")));
-        QVERIFY(ScreenCatalog::instance().find(QStringLiteral("配件价格目录")));
+        // The two parts catalogs open with their captions.
+        for (const auto &[node, caption] : {std::pair{"配件目录", "配件目录"}, std::pair{"配件价格目录", "配件定价"}}) {
+            const ScreenCatalog::Entry *c = ScreenCatalog::instance().find(QString::fromUtf8(node));
+            QVERIFY(c);
+            QCOMPARE(c->kind, ScreenCatalog::Kind::Dialog);
+            std::unique_ptr<QWidget> screen(c->create(t.ctx, nullptr));
+            screen->show();
+            QCOMPARE(screen->windowTitle(), QString::fromUtf8(caption));
+        }
     }
 
     void enterPickAndSave()
