@@ -96,7 +96,7 @@ ReportLayout receiptFor(TestDatabase &t, const RepairJob &job, ReceiptSource sou
 {
     const ShopInfo shop = ShopInfoStore(t.db()).load();
     const auto customer = DocumentSources(t.db()).customer(job.customer);
-    return TForm_receipt::layout(ReceiptFields::from(job, source, customer ? customer->organisation : QString(), shop), shop);
+    return TForm_receipt::layout(ReceiptFields::from(job, source, customer ? customer->company : QString(), shop), shop);
 }
 
 void verifyHas(const QString &text, const QStringList &wanted, const QStringList &unwanted = {})

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/customers/CustomerRecord.h"
+#include "core/customers/CustomerRecord.h"
 
 #include <QStringList>
 #include <optional>

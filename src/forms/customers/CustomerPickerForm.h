@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/catalogs/CatalogStore.h"
-#include "data/customers/CustomerRecord.h"
+#include "core/customers/CustomerRecord.h"
 #include "forms/catalogs/CatalogListModel.h"
 
 #include <memory>

@@ -19,7 +19,7 @@ void showReceipt(AppContext &ctx, const RepairJob &job, ReceiptSource source, QW
     QString organisation;
     if (source != ReceiptSource::Rework) {
         if (const auto customer = DocumentSources(ctx.database()).customer(job.customer))
-            organisation = customer->organisation;
+            organisation = customer->company;
     }
     const ReportLayout layout = TForm_receipt::layout(ReceiptFields::from(job, source, organisation, shop), shop);
     TForm_Preview::showDocument(ctx.prompt(), layout, parent);

@@ -1,4 +1,4 @@
-#include "data/customers/CustomerRecord.h"
+#include "core/customers/CustomerRecord.h"
 
 const QStringList &CustomerRecord::columns()
 {
