@@ -1,0 +1,125 @@
+#include "data/stock/StockLedger.h"
+
+#include "core/app/DateText.h"
+#include "core/stock/StockRules.h"
+#include "data/catalogs/PartsCatalog.h"
+#include "data/db/Sql.h"
+#include "data/db/TransactionGuard.h"
+
+namespace {
+const QString RowColumns = QStringLiteral("\"编号\", \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"警戒库存\", "
+                                          "\"供货商\", \"进货单价\", \"保修期\", \"备注\", \"配件申请\", rowid");
+
+struct FoundRow
+{
+    StockRow row;
+    qint64 rowId = 0;
+};
+
+std::optional<FoundRow> findRow(const Database &db, const QString &partNo)
+{
+    QSqlQuery q = Sql::exec(
+        db, QStringLiteral("SELECT %1 FROM \"库存\" WHERE \"编号\" = ? ORDER BY rowid LIMIT 1").arg(RowColumns), {partNo});
+    if (!q.next())
+        return std::nullopt;
+    FoundRow f;
+    StockRow &r = f.row;
+    r.partNo = q.value(0).toString();
+    r.name = q.value(1).toString();
+    r.category = q.value(2).toString();
+    r.spec = q.value(3).toString();
+    r.unit = q.value(4).toString();
+    r.quantity = q.value(5).toLongLong();
+    r.warningLevel = q.value(6).toLongLong();
+    r.supplier = q.value(7).toString();
+    r.purchasePrice = Money::fromUnits(q.value(8).toLongLong());
+    r.warranty = q.value(9).toString();
+    r.remarks = q.value(10).toString();
+    r.requested = q.value(11).toLongLong();
+    f.rowId = q.value(12).toLongLong();
+    return f;
+}
+
+std::optional<qint64> catalogWarningLevel(const Database &db, const QString &partNo)
+{
+    const QVariant v = Sql::scalar(
+        db, QStringLiteral("SELECT \"警戒库存\" FROM \"配件目录\" WHERE \"配件编号\" = ? ORDER BY \"流水号\" LIMIT 1"),
+        {partNo});
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toLongLong();
+}
+} // namespace
+
+std::optional<StockRow> StockLedger::row(const QString &partNo) const
+{
+    if (auto f = findRow(m_db, partNo))
+        return f->row;
+    return std::nullopt;
+}
+
+void StockLedger::stockIn(const StockInBill &bill, const QList<PartRecord> &newParts)
+{
+    TransactionGuard guard(m_db);
+
+    PartsCatalog catalog(m_db);
+    for (const PartRecord &p : newParts)
+        catalog.add(p);
+
+    const QString date = DateText::toText(bill.date);
+    for (const StockInBill::Line &l : bill.lines) {
+        Sql::exec(m_db,
+                  QStringLiteral("INSERT INTO \"入库单\" (\"单据编号\", \"经办人\", \"填单时间\", \"供应商\", \"入库原因\", "
+                                 "\"编号\", \"配件名称\", \"所属类别\", \"规格\", \"单位\", \"数量\", \"进货单价\", "
+                                 "\"保修期\", \"备注\", \"金额\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  {bill.billNumber, bill.handledBy, date, bill.supplier, bill.reason, l.partNo, l.name, l.category,
+                   l.spec, l.unit, l.quantity, qlonglong(l.unitPrice.units()), l.warranty, l.remarks,
+                   qlonglong(l.amount.units())});
+    }
+
+    for (const StockInBill::Line &l : bill.lines) {
+        const std::optional<qint64> level = catalogWarningLevel(m_db, l.partNo);
+        if (const auto found = findRow(m_db, l.partNo)) {
+            const StockRow &old = found->row;
+            const Money price =
+                StockRules::weightedPurchasePrice(old.purchasePrice, old.quantity, l.quantity, l.unitPrice);
+            Sql::exec(m_db,
+                      QStringLiteral("UPDATE \"库存\" SET \"供货商\" = ?, \"类别\" = ?, \"名称\" = ?, \"规格\" = ?, "
+                                     "\"单位\" = ?, \"进货单价\" = ?, \"配件申请\" = ?, \"保修期\" = ?, \"库存\" = ?, "
+                                     "\"备注\" = ?, \"警戒库存\" = ? WHERE rowid = ?"),
+                      {bill.supplier, l.category, l.name, l.spec, l.unit, qlonglong(price.units()),
+                       StockRules::reducedPartsRequest(old.requested, l.quantity), l.warranty,
+                       old.quantity + l.quantity, l.remarks, level.value_or(old.warningLevel), found->rowId});
+        } else {
+            Sql::exec(m_db,
+                      QStringLiteral("INSERT INTO \"库存\" (\"供货商\", \"编号\", \"类别\", \"名称\", \"规格\", \"单位\", "
+                                     "\"进货单价\", \"保修期\", \"库存\", \"备注\", \"警戒库存\", \"配件申请\") "
+                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)"),
+                      {bill.supplier, l.partNo, l.category, l.name, l.spec, l.unit, qlonglong(l.unitPrice.units()),
+                       l.warranty, l.quantity, l.remarks, level.value_or(0)});
+        }
+    }
+    guard.commit();
+}
+
+bool StockLedger::needsRequest(const QString &partNo, qint64 quoted) const
+{
+    const auto found = findRow(m_db, partNo);
+    return !found || quoted > found->row.quantity;
+}
+
+void StockLedger::requestParts(const QString &partNo, const QString &name, qint64 quoted)
+{
+    const auto found = findRow(m_db, partNo);
+    if (!found) {
+        Sql::exec(m_db,
+                  QStringLiteral("INSERT INTO \"库存\" (\"编号\", \"名称\", \"配件申请\", \"库存\", \"警戒库存\", \"进货单价\") "
+                                 "VALUES (?, ?, ?, 0, 0, 0)"),
+                  {partNo, name, quoted});
+        return;
+    }
+    if (quoted <= found->row.quantity)
+        return;
+    Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"配件申请\" = ? WHERE rowid = ?"),
+              {found->row.requested + quoted - found->row.quantity, found->rowId});
+}

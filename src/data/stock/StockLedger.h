@@ -1,0 +1,39 @@
+#pragma once
+
+#include "data/catalogs/PartRecord.h"
+#include "data/stock/StockInBill.h"
+#include "data/stock/StockRow.h"
+
+#include <QList>
+#include <optional>
+
+class Database;
+
+// Every change of a stock row ("库存") goes through this class, one operation per movement, so
+// the rules of a movement live in one place. Each operation that writes more than one row runs
+// in one transaction: it lands whole or not at all.
+class StockLedger
+{
+public:
+    explicit StockLedger(Database &db) : m_db(db) {}
+
+    std::optional<StockRow> row(const QString &partNo) const;
+
+    // Stock-in: appends `newParts` to the parts catalog, writes the bill's lines to "入库单" and
+    // applies each line to its stock row in line order (a later line of the same part sees what
+    // the earlier one left). A found row takes the bill's supplier and the line's texts, adds the
+    // quantity, averages the purchase price and reduces the parts request; a missing row is
+    // created with the line's quantity and price. Each row takes its part's catalog warning level
+    // (a part not in the catalog keeps the row's level, a new row then gets 0).
+    void stockIn(const StockInBill &bill, const QList<PartRecord> &newParts = {});
+
+    // Parts request of a quotation: whether `quoted` units of the part call for a request (the
+    // part has no stock row, or fewer than `quoted` units in stock).
+    bool needsRequest(const QString &partNo, qint64 quoted) const;
+    // Records the request: a missing row is created with number, name, "配件申请" = quoted and
+    // "库存" = 0; a found row with fewer units than quoted gets the shortage added to its request.
+    void requestParts(const QString &partNo, const QString &name, qint64 quoted);
+
+private:
+    Database &m_db;
+};
