@@ -1,6 +1,7 @@
 // The customer directory editor and the customer picker on a large directory (file named by
 // VANTREL_BENCH_DB). Targets: the list's first rows within 100 ms, a picker search within 50 ms.
 #include "BenchDatabase.h"
+#include "SilentPrompter.h"
 #include "data/db/Database.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
@@ -13,19 +14,6 @@
 #include <QCoreApplication>
 
 namespace {
-
-class SilentPrompter : public Prompter
-{
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return false; }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(const QString &, const QString &) override { return {}; }
-};
 
 // The large sample file with a context for the screens; null when VANTREL_BENCH_DB is not set.
 struct BenchDb

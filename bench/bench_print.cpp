@@ -1,7 +1,7 @@
 // Print engine: a 1,000-page list (60,000 customer-like rows) in the preview. Measures how soon
 // the first page is on screen, how long a page step takes while the rest is still being made,
 // and the total time to make every page.
-#include "forms/app/Prompter.h"
+#include "SilentPrompter.h"
 #include "print/print/PageStore.h"
 #include "print/print/ReportLayout.h"
 #include "ui/print/PreviewPageView.h"
@@ -13,19 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentPrompter : public Prompter
-{
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return false; }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(const QString &, const QString &) override { return {}; }
-};
 
 // The benchmark program's main creates the QApplication the preview needs.
 bool haveApplication()

@@ -1,4 +1,5 @@
 #include "BenchDatabase.h"
+#include "SilentPrompter.h"
 #include "core/repair/RepairQueryRules.h"
 #include "data/db/Database.h"
 #include "data/repair/RepairQueryModel.h"
@@ -15,22 +16,9 @@
 
 namespace {
 
-class RepairBenchPrompter : public Prompter
-{
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return true; }
-    bool askYesNo(const QString &, const QString &) override { return true; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(const QString &, const QString &) override { return {}; }
-};
-
 struct RepairBench
 {
-    RepairBenchPrompter prompter;
+    SilentPrompter prompter{true};
     AppContext ctx;
 
     void wire(Database *db, const QString &path)

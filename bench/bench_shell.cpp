@@ -1,4 +1,5 @@
 #include "BenchDatabase.h"
+#include "SilentPrompter.h"
 #include "core/app/Right.h"
 #include "data/app/ShellStore.h"
 #include "data/db/Database.h"
@@ -13,19 +14,6 @@
 namespace {
 
 // Answers nothing and shows nothing: the benchmarks measure the main window's own work.
-class SilentPrompter : public Prompter
-{
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return false; }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(const QString &, const QString &) override { return {}; }
-};
-
 // The four counts of the welcome screen together (goal: under 50 ms on the ten-year file).
 void BM_WelcomeCounts(benchmark::State &state)
 {

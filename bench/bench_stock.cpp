@@ -2,6 +2,7 @@
 // sample file (VANTREL_BENCH_DB, run on a copy so the sample stays as generated); the part
 // picker's search within 30 ms on a catalog of 20,000 parts.
 #include "BenchDatabase.h"
+#include "SilentPrompter.h"
 #include "data/catalogs/CatalogStore.h"
 #include "data/catalogs/PartsCatalog.h"
 #include "data/db/Database.h"
@@ -21,23 +22,10 @@
 
 namespace {
 
-class QuietPrompter : public Prompter
-{
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return false; }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(const QString &, const QString &) override { return {}; }
-};
-
 struct StockBenchDb
 {
     QTemporaryDir dir;
-    QuietPrompter prompter;
+    SilentPrompter prompter;
     AppContext ctx;
     std::unique_ptr<Database> db;
     QStringList partNos;
@@ -85,7 +73,7 @@ StockBenchDb *catalogOf20000()
             PartRecord p;
             p.partNo = QStringLiteral("PJ%1").arg(i, 6, 10, QLatin1Char('0'));
             p.name = QStringLiteral("配件名称%1号").arg(i);
-            p.spec = QStringLiteral("规格%1").arg(i % 97);
+            p.model = QStringLiteral("规格%1").arg(i % 97);
             p.category = QStringLiteral("类别%1").arg(i % 20);
             p.unit = QStringLiteral("个");
             catalog.add(p);

@@ -87,19 +87,19 @@ private slots:
     {
         QTest::addColumn<QString>("no");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("message");
         QTest::newRow("no number") << "" << "屏" << "" << "编号不能为空！";
         QTest::newRow("number too long") << QString(21, u'x') << "屏" << "" << "编号太长！";
         QTest::newRow("name too long") << "N" << QString(26, u'屏') << "" << "配件名称太长！";
         QTest::newRow("no name") << "N" << "" << "" << "配件名称不能为空！";
-        QTest::newRow("spec too long") << "N" << "屏" << QString(51, u'x') << "规格过长！";
+        QTest::newRow("model too long") << "N" << "屏" << QString(51, u'x') << "规格过长！";
     }
     void editorSaveMessagesInOrder()
     {
         QFETCH(QString, no);
         QFETCH(QString, name);
-        QFETCH(QString, spec);
+        QFETCH(QString, model);
         QFETCH(QString, message);
         TestDatabase t;
         t.ctx.OperatorRights = EditRights;
@@ -108,7 +108,7 @@ private slots:
         QVERIFY(e.beginAdd());
         e.setValue(No, no);
         e.setValue(Name, name);
-        e.setValue(QStringLiteral("规格"), spec);
+        e.setValue(QStringLiteral("规格"), model);
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.texts(), QStringList{message});
         QCOMPARE(t.count(QStringLiteral("配件目录")), 0);
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(w.chosen()->name, QStringLiteral("液晶屏"));
         QCOMPARE(w.chosen()->category, QStringLiteral("屏幕"));
         QCOMPARE(w.chosen()->unit, QStringLiteral("块"));
-        QCOMPARE(w.chosen()->spec, QStringLiteral("规"));
+        QCOMPARE(w.chosen()->model, QStringLiteral("规"));
         QCOMPARE(w.chosen()->warningLevel, 3);
         QCOMPARE(w.chosen()->salePrice, QStringLiteral("12.5"));
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // What the repair query lists: its seven modes, its search modes and its sort items. The data
-// layer turns a RepairQuerySpec into a statement.
+// layer turns a RepairQueryCriteria into a statement.
 namespace RepairQueryRules {
 
 inline const QString strALL = QStringLiteral("strALL");
@@ -48,7 +48,7 @@ inline const QString NotFoundMessage = QStringLiteral("无此记录，请重新�
 
 // One listing of the repair query: the mode with its day, the technician restriction and the
 // optional search; sorted by the sort item.
-struct RepairQuerySpec
+struct RepairQueryCriteria
 {
     QString mode = RepairQueryRules::strALL;
     QDate day;          // strToday

@@ -10,7 +10,7 @@ struct PartRecord
     qint64 key = 0;       // "流水号"
     QString partNo;       // "配件编号"
     QString name;         // "配件名称"
-    QString spec;         // "规格"
+    QString model;         // "规格"
     QString category;     // "类别"
     QString unit;         // "单位"
     qint64 warningLevel = 0; // "警戒库存"

@@ -13,7 +13,7 @@ PartRecord read(const QSqlQuery &q)
     p.key = q.value(0).toLongLong();
     p.partNo = q.value(1).toString();
     p.name = q.value(2).toString();
-    p.spec = q.value(3).toString();
+    p.model = q.value(3).toString();
     p.category = q.value(4).toString();
     p.unit = q.value(5).toString();
     p.warningLevel = q.value(6).toLongLong();
@@ -87,7 +87,7 @@ void PartsCatalog::add(const PartRecord &part)
     Sql::exec(m_db,
               QStringLiteral("INSERT INTO \"配件目录\" (\"配件编号\", \"配件名称\", \"规格\", \"类别\", \"单位\") "
                              "VALUES (?, ?, ?, ?, ?)"),
-              {part.partNo, part.name, part.spec, part.category, part.unit});
+              {part.partNo, part.name, part.model, part.category, part.unit});
 }
 
 void PartsCatalog::storePrices(const QList<PartRecord> &parts)

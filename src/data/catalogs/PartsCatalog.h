@@ -27,7 +27,7 @@ public:
     // The purchase price of the part's stock row, nullopt when it has never been stocked.
     std::optional<Money> latestPurchasePrice(const QString &partNo) const;
 
-    // Appends a part with number, name, specification, class and unit (the stock-in's addition).
+    // Appends a part with number, name, model, class and unit (the stock-in's addition).
     void add(const PartRecord &part);
     // Stores the selling and repair prices of the given parts (by key) in one transaction.
     void storePrices(const QList<PartRecord> &parts);

@@ -28,16 +28,16 @@ const QStringList &RepairQueryModel::sourceColumns()
     return c;
 }
 
-QString RepairQueryModel::whereClause(const RepairQuerySpec &spec, QVariantList &values)
+QString RepairQueryModel::whereClause(const RepairQueryCriteria &criteria, QVariantList &values)
 {
     QStringList parts;
-    const QString &mode = spec.mode;
+    const QString &mode = criteria.mode;
     if (mode == R::strToday) {
-        const QString d = DateText::toText(spec.day);
+        const QString d = DateText::toText(criteria.day);
         parts << QStringLiteral("(接修日期 = ? OR 返回日期 = ?)");
         values << d << d;
     } else if (mode == R::strToMonth || mode == R::strOVERDELAY) {
-        const QDate today = spec.today.isValid() ? spec.today : QDate::currentDate();
+        const QDate today = criteria.today.isValid() ? criteria.today : QDate::currentDate();
         const MonthRange month = MonthRange::of(today.year(), today.month());
         if (mode == R::strToMonth) {
             parts << QStringLiteral("((接修日期 >= ? AND 接修日期 < ?) OR (返回日期 >= ? AND 返回日期 < ?))");
@@ -56,12 +56,12 @@ QString RepairQueryModel::whereClause(const RepairQuerySpec &spec, QVariantList 
         parts << QStringLiteral("当前状态 = ?");
         values << RepairState::Ended;
     }
-    if (!spec.ownOnly.isEmpty()) {
+    if (!criteria.ownOnly.isEmpty()) {
         parts << QStringLiteral("技术员 = ?");
-        values << spec.ownOnly;
+        values << criteria.ownOnly;
     }
-    if (const R::SearchMode *search = R::searchMode(spec.searchLabel)) {
-        const QString pattern = Sql::likePattern(spec.searchText);
+    if (const R::SearchMode *search = R::searchMode(criteria.searchLabel)) {
+        const QString pattern = Sql::likePattern(criteria.searchText);
         switch (search->kind) {
         case R::SearchKind::Column:
             parts << u'"' + search->column + QStringLiteral("\" LIKE ? ESCAPE '\\'");
@@ -78,18 +78,18 @@ QString RepairQueryModel::whereClause(const RepairQuerySpec &spec, QVariantList 
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
-void RepairQueryModel::run(const RepairQuerySpec &spec)
+void RepairQueryModel::run(const RepairQueryCriteria &criteria)
 {
     beginResetModel();
-    m_spec = spec;
+    m_criteria = criteria;
     m_values.clear();
-    const QString where = whereClause(spec, m_values);
+    const QString where = whereClause(criteria, m_values);
     // rowid breaks ties so that pages never overlap; without a sort column the rows come in
     // table order, which a search reads fastest.
     QString order = QStringLiteral("rowid");
-    if (!spec.sortColumn.isEmpty()) {
-        const QString column = sourceColumns().contains(spec.sortColumn) ? spec.sortColumn : QStringLiteral("接修日期");
-        const QString dir = spec.descending ? QStringLiteral(" DESC") : QString();
+    if (!criteria.sortColumn.isEmpty()) {
+        const QString column = sourceColumns().contains(criteria.sortColumn) ? criteria.sortColumn : QStringLiteral("接修日期");
+        const QString dir = criteria.descending ? QStringLiteral(" DESC") : QString();
         order = QStringLiteral("\"%1\"%2, rowid%2").arg(column, dir);
     }
     m_statement = QStringLiteral("SELECT %1 FROM 维修%2 ORDER BY %3 LIMIT ? OFFSET ?")

@@ -8,7 +8,7 @@
 
 class Database;
 
-// The job list of the repair query: the rows of one RepairQuerySpec, fetched a page at a time as
+// The job list of the repair query: the rows of one RepairQueryCriteria, fetched a page at a time as
 // the grid scrolls, so even the full list of a ten-year shop shows at once.
 class RepairQueryModel : public QAbstractTableModel
 {
@@ -19,8 +19,8 @@ public:
     explicit RepairQueryModel(Database &db, QObject *parent = nullptr);
 
     // Runs the listing and fetches its first page.
-    void run(const RepairQuerySpec &spec);
-    const RepairQuerySpec &spec() const { return m_spec; }
+    void run(const RepairQueryCriteria &criteria);
+    const RepairQueryCriteria &criteria() const { return m_criteria; }
 
     // The grid's captions and the "维修" column each shows.
     static const QStringList &headers();
@@ -40,14 +40,14 @@ public:
     bool canFetchMore(const QModelIndex &parent = QModelIndex()) const override;
     void fetchMore(const QModelIndex &parent = QModelIndex()) override;
 
-    // The where clause and its values for a spec (empty clause: every row).
-    static QString whereClause(const RepairQuerySpec &spec, QVariantList &values);
+    // The where clause and its values for the criteria (empty clause: every row).
+    static QString whereClause(const RepairQueryCriteria &criteria, QVariantList &values);
 
 private:
     QList<RepairJob> fetchPage(int offset) const;
 
     Database &m_db;
-    RepairQuerySpec m_spec;
+    RepairQueryCriteria m_criteria;
     QString m_statement;
     QVariantList m_values;
     QList<RepairJob> m_rows;

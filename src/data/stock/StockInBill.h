@@ -14,7 +14,7 @@ struct StockInBill
         QString partNo;   // "编号"
         QString name;     // "配件名称"
         QString category; // "所属类别"
-        QString spec;     // "规格"
+        QString model;     // "规格"
         QString unit;     // "单位"
         qint64 quantity = 0; // "数量"
         Money unitPrice;  // "进货单价"

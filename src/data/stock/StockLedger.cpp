@@ -27,7 +27,7 @@ std::optional<FoundRow> findRow(const Database &db, const QString &partNo)
     r.partNo = q.value(0).toString();
     r.name = q.value(1).toString();
     r.category = q.value(2).toString();
-    r.spec = q.value(3).toString();
+    r.model = q.value(3).toString();
     r.unit = q.value(4).toString();
     r.quantity = q.value(5).toLongLong();
     r.warningLevel = q.value(6).toLongLong();
@@ -73,7 +73,7 @@ void StockLedger::stockIn(const StockInBill &bill, const QList<PartRecord> &newP
                                  "\"编号\", \"配件名称\", \"所属类别\", \"规格\", \"单位\", \"数量\", \"进货单价\", "
                                  "\"保修期\", \"备注\", \"金额\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                   {bill.billNumber, bill.handledBy, date, bill.supplier, bill.reason, l.partNo, l.name, l.category,
-                   l.spec, l.unit, l.quantity, qlonglong(l.unitPrice.units()), l.warranty, l.remarks,
+                   l.model, l.unit, l.quantity, qlonglong(l.unitPrice.units()), l.warranty, l.remarks,
                    qlonglong(l.amount.units())});
     }
 
@@ -87,7 +87,7 @@ void StockLedger::stockIn(const StockInBill &bill, const QList<PartRecord> &newP
                       QStringLiteral("UPDATE \"库存\" SET \"供货商\" = ?, \"类别\" = ?, \"名称\" = ?, \"规格\" = ?, "
                                      "\"单位\" = ?, \"进货单价\" = ?, \"配件申请\" = ?, \"保修期\" = ?, \"库存\" = ?, "
                                      "\"备注\" = ?, \"警戒库存\" = ? WHERE rowid = ?"),
-                      {bill.supplier, l.category, l.name, l.spec, l.unit, qlonglong(price.units()),
+                      {bill.supplier, l.category, l.name, l.model, l.unit, qlonglong(price.units()),
                        StockRules::reducedPartsRequest(old.requested, l.quantity), l.warranty,
                        old.quantity + l.quantity, l.remarks, level.value_or(old.warningLevel), found->rowId});
         } else {
@@ -95,7 +95,7 @@ void StockLedger::stockIn(const StockInBill &bill, const QList<PartRecord> &newP
                       QStringLiteral("INSERT INTO \"库存\" (\"供货商\", \"编号\", \"类别\", \"名称\", \"规格\", \"单位\", "
                                      "\"进货单价\", \"保修期\", \"库存\", \"备注\", \"警戒库存\", \"配件申请\") "
                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)"),
-                      {bill.supplier, l.partNo, l.category, l.name, l.spec, l.unit, qlonglong(l.unitPrice.units()),
+                      {bill.supplier, l.partNo, l.category, l.name, l.model, l.unit, qlonglong(l.unitPrice.units()),
                        l.warranty, l.quantity, l.remarks, level.value_or(0)});
         }
     }

@@ -10,7 +10,7 @@ struct StockRow
     QString partNo;   // "编号"
     QString name;     // "名称"
     QString category; // "类别"
-    QString spec;     // "规格"
+    QString model;     // "规格"
     QString unit;     // "单位"
     qint64 quantity = 0;     // "库存"
     qint64 warningLevel = 0; // "警戒库存"

@@ -40,5 +40,5 @@ std::optional<PartChoice> PartsPickerForm::choose(int row) const
 
 PartChoice PartsPickerForm::toChoice(const PartRecord &p)
 {
-    return {p.partNo, p.name, p.spec, p.category, p.unit, p.warningLevel, p.salePrice.toText()};
+    return {p.partNo, p.name, p.model, p.category, p.unit, p.warningLevel, p.salePrice.toText()};
 }

@@ -16,15 +16,15 @@ RepairQueryForm::~RepairQueryForm() = default;
 
 void RepairQueryForm::load(const QString &mode, const QDate &day)
 {
-    RepairQuerySpec spec;
-    spec.mode = mode;
-    spec.day = day;
-    spec.today = m_ctx.today();
+    RepairQueryCriteria criteria;
+    criteria.mode = mode;
+    criteria.day = day;
+    criteria.today = m_ctx.today();
     if (RightsTable::access(QStringLiteral("业务查询"), m_ctx.OperatorRights) != RightsTable::Access::Full)
-        spec.ownOnly = m_ctx.OperatorName;
-    m_base = spec;
-    m_current = spec;
-    m_model->run(spec);
+        criteria.ownOnly = m_ctx.OperatorName;
+    m_base = criteria;
+    m_current = criteria;
+    m_model->run(criteria);
 }
 
 bool RepairQueryForm::search(const QString &searchLabel, const QString &text)
@@ -36,12 +36,12 @@ bool RepairQueryForm::search(const QString &searchLabel, const QString &text)
     }
     if (!R::searchMode(searchLabel))
         return false;
-    RepairQuerySpec spec = m_base; // searches do not accumulate
-    spec.searchLabel = searchLabel;
-    spec.searchText = t;
-    spec.sortColumn.clear(); // a search lists in table order until a sort item is chosen
-    m_current = spec;
-    m_model->run(spec);
+    RepairQueryCriteria criteria = m_base; // searches do not accumulate
+    criteria.searchLabel = searchLabel;
+    criteria.searchText = t;
+    criteria.sortColumn.clear(); // a search lists in table order until a sort item is chosen
+    m_current = criteria;
+    m_model->run(criteria);
     if (m_model->rowCount() == 0)
         m_ctx.prompt().warning(R::NotFoundMessage);
     return true;

@@ -41,6 +41,6 @@ public:
 private:
     AppContext &m_ctx;
     std::unique_ptr<RepairQueryModel> m_model;
-    RepairQuerySpec m_base;    // the mode's listing
-    RepairQuerySpec m_current; // the mode's listing or the last search
+    RepairQueryCriteria m_base;    // the mode's listing
+    RepairQueryCriteria m_current; // the mode's listing or the last search
 };

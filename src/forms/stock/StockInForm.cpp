@@ -65,7 +65,7 @@ void StockInForm::fillFromPart(int line, const PartRecord &part)
     l[Name] = part.name;
     l[Category] = part.category;
     l[Unit] = part.unit;
-    l[Spec] = part.spec;
+    l[Spec] = part.model;
     l[Quantity] = QStringLiteral("1");
     l[Price] = QStringLiteral("0");
     l[Amount] = QStringLiteral("0");
@@ -113,7 +113,7 @@ void StockInForm::applyChoice(int line, const PartChoice &choice)
     l[Name] = choice.name;
     l[Category] = choice.category;
     l[Unit] = choice.unit;
-    l[Spec] = choice.spec;
+    l[Spec] = choice.model;
     l[Quantity] = QStringLiteral("1");
     l[Price] = QStringLiteral("0");
     l[Amount] = QStringLiteral("0");
@@ -171,7 +171,7 @@ StockInForm::Outcome StockInForm::stockIn()
                 PartRecord p;
                 p.partNo = l[PartNo];
                 p.name = l[Name];
-                p.spec = l[Spec];
+                p.model = l[Spec];
                 p.category = l[Category];
                 p.unit = l[Unit];
                 newParts << p;

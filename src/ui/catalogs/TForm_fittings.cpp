@@ -31,7 +31,7 @@ public:
         switch (index.column()) {
         case 0: return p.partNo;
         case 1: return p.name;
-        case 2: return p.spec;
+        case 2: return p.model;
         case 3: return p.category;
         case 4: return p.unit;
         }
