@@ -65,7 +65,7 @@ void StockInForm::fillFromPart(int line, const PartRecord &part)
     l[Name] = part.name;
     l[Category] = part.category;
     l[Unit] = part.unit;
-    l[Spec] = part.model;
+    l[Model] = part.model;
     l[Quantity] = QStringLiteral("1");
     l[Price] = QStringLiteral("0");
     l[Amount] = QStringLiteral("0");
@@ -79,7 +79,7 @@ QList<int> StockInForm::cellEdited(int line, int column)
     if (column == PartNo) {
         if (const auto part = PartsCatalog(m_ctx.database()).find(text)) {
             fillFromPart(line, *part);
-            return {Name, Category, Unit, Spec, Quantity, Price, Amount};
+            return {Name, Category, Unit, Model, Quantity, Price, Amount};
         }
         return {};
     }
@@ -113,7 +113,7 @@ void StockInForm::applyChoice(int line, const PartChoice &choice)
     l[Name] = choice.name;
     l[Category] = choice.category;
     l[Unit] = choice.unit;
-    l[Spec] = choice.model;
+    l[Model] = choice.model;
     l[Quantity] = QStringLiteral("1");
     l[Price] = QStringLiteral("0");
     l[Amount] = QStringLiteral("0");
@@ -171,13 +171,13 @@ StockInForm::Outcome StockInForm::stockIn()
                 PartRecord p;
                 p.partNo = l[PartNo];
                 p.name = l[Name];
-                p.model = l[Spec];
+                p.model = l[Model];
                 p.category = l[Category];
                 p.unit = l[Unit];
                 newParts << p;
             }
         }
-        bill.lines << StockInBill::Line{l[PartNo], l[Name], l[Category], l[Spec], l[Unit], *quantity, *price,
+        bill.lines << StockInBill::Line{l[PartNo], l[Name], l[Category], l[Model], l[Unit], *quantity, *price,
                                         *amount, l[Warranty], l[Remarks]};
     }
 

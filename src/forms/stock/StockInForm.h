@@ -17,7 +17,7 @@ class StockInForm
 {
 public:
     static constexpr int LineCount = 11;
-    enum Column { PartNo, Name, Category, Unit, Spec, Quantity, Price, Amount, Warranty, Remarks, ColumnCount };
+    enum Column { PartNo, Name, Category, Unit, Model, Quantity, Price, Amount, Warranty, Remarks, ColumnCount };
     static const QStringList &headers();
     static const QStringList &reasons();
 

@@ -172,7 +172,7 @@ void TForm_stockIN::onPick()
     if (!choice || choice->partNo.isEmpty())
         return;
     m_form.applyChoice(line, *choice);
-    showLine(line, {C::PartNo, C::Name, C::Category, C::Unit, C::Spec, C::Quantity, C::Price, C::Amount});
+    showLine(line, {C::PartNo, C::Name, C::Category, C::Unit, C::Model, C::Quantity, C::Price, C::Amount});
 }
 
 void TForm_stockIN::showLine(int line, const QList<int> &columns)
