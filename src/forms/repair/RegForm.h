@@ -2,6 +2,7 @@
 
 #include "core/repair/RepairJob.h"
 #include "core/customers/CustomerRecord.h"
+#include "forms/repair/RepairIntake.h"
 
 #include <QDate>
 #include <QString>
@@ -23,30 +24,18 @@ public:
         Brand, Serial, Accessories, Prepayment, Fault, Technician, Appointment, Register,
     };
 
-    struct Values
+    // Besides what the rework screen has too: the time, address, route, item category and
+    // brand, technician, kind of intake, appointment and warranty.
+    struct Values : RepairIntake::Values
     {
-        QString number;
-        QString handledBy;
-        QDate intakeDate;
         QTime intakeTime;
-        QString customer;
-        QString contact;
-        QString customerClass;
-        QString phone;
         QString address;
         QString route;
-        QString itemName;
         QString itemCategory;
         QString brand;
-        QString serial;
-        QString accessories = QStringLiteral("无");
-        QString prepayment = QStringLiteral("0");
-        QString fault;
         QString technician;
         QString intakeKind = QStringLiteral("上门送修");
-        QString remarks;
         QString appointment;
-        bool onSite = false;
         bool underWarranty = false;
     };
 
@@ -59,18 +48,15 @@ public:
     static inline const QString NewCaption = QStringLiteral("新建[&N]");
     static inline const QStringList IntakeKinds = {QStringLiteral("上门送修"), QStringLiteral("来电报修"),
                                                    QStringLiteral("例行维护")};
-    static inline const QString EmptyNumberMessage = QStringLiteral("业务编号不能为空！");
-    static inline const QString ExistsQuestion =
-        QStringLiteral("该客户已经存在，请确认。否则，请取消操作，重新填写客户名称！");
-    static inline const QString NewCustomerMessage =
-        QStringLiteral("该客户为新客户，即将加入客户目录。更详细信息请在客户目录编辑 ！");
+    static inline const QString &ExistsQuestion = RepairIntake::ExistsQuestion;
+    static inline const QString &NewCustomerMessage = RepairIntake::NewCustomerMessage;
 
     explicit RegForm(AppContext &ctx);
 
     Values values;
     PickLists lists;
-    bool registered() const { return m_registered; } // the button shows "新建[&N]"
-    QString buttonCaption() const { return m_registered ? NewCaption : RegisterCaption; }
+    bool registered() const { return m_intake.registered(); } // the button shows "新建[&N]"
+    QString buttonCaption() const { return registered() ? NewCaption : RegisterCaption; }
 
     // On show: operator, proposed number, pick lists, now; false when the number could not be
     // made (its message shown; the rest is skipped, the number keeps its previous text).
@@ -97,9 +83,8 @@ public:
     CustomerRecord customerRecord() const;
 
 private:
-    bool refuse(const QString &message);
     std::optional<Field> firstFailure();
 
     AppContext &m_ctx;
-    bool m_registered = false;
+    RepairIntake m_intake;
 };

@@ -2,6 +2,7 @@
 
 #include "core/repair/RepairJob.h"
 #include "core/customers/CustomerRecord.h"
+#include "forms/repair/RepairIntake.h"
 
 #include <QDate>
 #include <QString>
@@ -20,23 +21,10 @@ public:
         Fault, Remarks, Register,
     };
 
-    struct Values
+    // Besides what the registration screen has too: the refund.
+    struct Values : RepairIntake::Values
     {
-        QString number;
-        QString handledBy;
-        QDate intakeDate;
-        QString serial;
-        QString customer;
-        QString contact;
-        QString customerClass;
-        QString phone;
-        QString itemName;
-        QString accessories = QStringLiteral("无");
-        QString prepayment = QStringLiteral("0");
         QString refund = QStringLiteral("0");
-        QString fault;
-        QString remarks;
-        bool onSite = false;
     };
 
     static inline const QString RegisterCaption = QStringLiteral("登记[&R]");
@@ -48,8 +36,8 @@ public:
     Values values;
     QStringList classes;
     QString earlierJob() const { return m_earlier; } // empty until one was found
-    bool registered() const { return m_registered; }
-    QString buttonCaption() const { return m_registered ? NewCaption : RegisterCaption; }
+    bool registered() const { return m_intake.registered(); }
+    QString buttonCaption() const { return registered() ? NewCaption : RegisterCaption; }
 
     // On show: operator, number, class list, date; clears the earlier job. False when the number
     // could not be made.
@@ -77,10 +65,9 @@ public:
     RepairJob job() const;
 
 private:
-    bool refuse(const QString &message);
     std::optional<Field> firstFailure();
 
     AppContext &m_ctx;
+    RepairIntake m_intake;
     QString m_earlier;
-    bool m_registered = false;
 };

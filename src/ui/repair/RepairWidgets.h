@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QStringList>
 
@@ -37,5 +38,15 @@ inline void setText(QComboBox *box, const QString &text)
         box->setCurrentIndex(i);
     else if (box->isEditable())
         box->setEditText(text);
+}
+
+// The input a screen's map of inputs to fields holds for `field`; null when it holds none.
+template <typename Field>
+QWidget *inputOf(const QHash<QObject *, Field> &fields, Field field)
+{
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
+        if (it.value() == field)
+            return static_cast<QWidget *>(it.key());
+    return nullptr;
 }
 }

@@ -1,7 +1,6 @@
 #include "ui/repair/TForm_reg.h"
 
 #include "forms/app/AppContext.h"
-#include "ui/customers/TForm_selcustomer.h"
 #include "ui/print/RepairDocuments.h"
 #include "ui/repair/RepairWidgets.h"
 
@@ -32,15 +31,11 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(
     };
     numberEdit = edit();
     handledByEdit = edit();
-    dateEdit = new QDateEdit(this);
-    dateEdit->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
-    dateEdit->setCalendarPopup(true);
+    dateEdit = newDateEdit(this);
     timeEdit = new QTimeEdit(this);
     timeEdit->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     customerEdit = edit();
-    pickButton = new QPushButton(QStringLiteral("..."), this);
-    pickButton->setToolTip(QStringLiteral("客户目录"));
-    pickButton->setFixedWidth(30);
+    pickButton = newPickButton(this);
     contactEdit = edit();
     classBox = combo(true);
     phoneEdit = edit();
@@ -138,12 +133,7 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(
 
 QWidget *TForm_reg::widget(F field) const
 {
-    if (field == F::Register)
-        return registerButton;
-    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
-        if (it.value() == field)
-            return static_cast<QWidget *>(it.key());
-    return nullptr;
+    return field == F::Register ? registerButton : RepairWidgets::inputOf(m_fields, field);
 }
 
 void TForm_reg::focus(F field)
@@ -158,7 +148,11 @@ void TForm_reg::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    const bool ok = m_form.show();
+    started(m_form.show());
+}
+
+void TForm_reg::started(bool ok)
+{
     fill();
     if (ok) {
         fillLists();
@@ -180,57 +174,32 @@ void TForm_reg::fillLists()
 void TForm_reg::collect()
 {
     RegForm::Values &v = m_form.values;
-    v.number = numberEdit->text();
-    v.handledBy = handledByEdit->text();
-    v.intakeDate = dateEdit->date();
+    RepairIntakeInputs::collect(v);
     v.intakeTime = timeEdit->time();
-    v.customer = customerEdit->text();
-    v.contact = contactEdit->text();
-    v.customerClass = classBox->currentText();
-    v.phone = phoneEdit->text();
     v.address = addressEdit->text();
     v.route = routeEdit->text();
-    v.itemName = itemNameEdit->text();
     v.itemCategory = categoryBox->currentText();
     v.brand = brandBox->currentText();
-    v.serial = serialEdit->text();
-    v.accessories = accessoriesEdit->text();
-    v.prepayment = prepaymentEdit->text();
     v.fault = faultBox->currentText();
     v.technician = technicianBox->currentText();
     v.intakeKind = kindBox->currentText();
-    v.remarks = remarksEdit->toPlainText();
     v.appointment = appointmentEdit->text();
-    v.onSite = onSiteBox->isChecked();
     v.underWarranty = warrantyBox->isChecked();
 }
 
 void TForm_reg::fill()
 {
     const RegForm::Values &v = m_form.values;
-    numberEdit->setText(v.number);
-    handledByEdit->setText(v.handledBy);
-    dateEdit->setDate(v.intakeDate.isValid() ? v.intakeDate : m_ctx.today());
+    RepairIntakeInputs::fill(v, m_ctx.today());
     timeEdit->setTime(v.intakeTime);
-    customerEdit->setText(v.customer);
-    contactEdit->setText(v.contact);
-    RepairWidgets::setText(classBox, v.customerClass);
-    phoneEdit->setText(v.phone);
     addressEdit->setText(v.address);
     routeEdit->setText(v.route);
-    itemNameEdit->setText(v.itemName);
     RepairWidgets::setText(categoryBox, v.itemCategory);
     RepairWidgets::setText(brandBox, v.brand);
-    serialEdit->setText(v.serial);
-    accessoriesEdit->setText(v.accessories);
-    prepaymentEdit->setText(v.prepayment);
     RepairWidgets::setText(faultBox, v.fault);
     RepairWidgets::setText(technicianBox, v.technician);
     RepairWidgets::setText(kindBox, v.intakeKind);
-    if (remarksEdit->toPlainText() != v.remarks)
-        remarksEdit->setPlainText(v.remarks);
     appointmentEdit->setText(v.appointment);
-    onSiteBox->setChecked(v.onSite);
     warrantyBox->setChecked(v.underWarranty);
     registerButton->setText(m_form.buttonCaption());
 }
@@ -283,12 +252,7 @@ void TForm_reg::onRegister()
 {
     collect();
     if (m_form.registered()) {
-        const bool ok = m_form.startNew();
-        fill();
-        if (ok) {
-            fillLists();
-            customerEdit->setFocus();
-        }
+        started(m_form.startNew());
         return;
     }
     const F failed = m_form.registerJob();
@@ -305,8 +269,7 @@ void TForm_reg::onReceipt()
 
 void TForm_reg::onPick()
 {
-    if (const std::optional<CustomerRecord> picked = TForm_selcustomer::pick(m_ctx, this);
-        picked && !picked->name.isEmpty()) {
+    if (const std::optional<CustomerRecord> picked = pickCustomer(m_ctx, this)) {
         collect();
         m_form.takeCustomer(*picked);
         fill();

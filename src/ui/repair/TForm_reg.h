@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/repair/RegForm.h"
+#include "ui/repair/RepairIntakeInputs.h"
 
 #include <QDialog>
 #include <QHash>
@@ -8,15 +9,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
 class QTimeEdit;
 struct AppContext;
 
 // "维修登记": registers a repair job at the counter and prints its pickup receipt.
-class TForm_reg : public QDialog
+class TForm_reg : public QDialog, public RepairIntakeInputs
 {
     Q_OBJECT
 public:
@@ -24,14 +22,11 @@ public:
 
     RegForm &form() { return m_form; }
 
-    QLineEdit *numberEdit, *handledByEdit, *customerEdit, *contactEdit, *phoneEdit, *addressEdit, *routeEdit,
-        *itemNameEdit, *serialEdit, *accessoriesEdit, *prepaymentEdit, *appointmentEdit;
-    QDateEdit *dateEdit;
+    // Besides the inputs the rework screen has too.
+    QLineEdit *addressEdit, *routeEdit, *appointmentEdit;
     QTimeEdit *timeEdit;
-    QComboBox *classBox, *categoryBox, *brandBox, *faultBox, *technicianBox, *kindBox;
-    QPlainTextEdit *remarksEdit;
-    QCheckBox *onSiteBox, *warrantyBox;
-    QPushButton *pickButton, *registerButton, *receiptButton, *exitButton;
+    QComboBox *categoryBox, *brandBox, *faultBox, *technicianBox, *kindBox;
+    QCheckBox *warrantyBox;
 
     // How the receipt is shown; the print preview unless replaced.
     std::function<void(const RepairJob &)> showReceipt;
@@ -51,6 +46,9 @@ private:
     void collect();
     void fill();
     void fillLists();
+    // After the form was shown or started anew: the screen refilled; on success the lists and
+    // the first input.
+    void started(bool ok);
     void onEnter(RegForm::Field field);
     void focus(RegForm::Field field);
 

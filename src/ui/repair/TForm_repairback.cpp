@@ -1,7 +1,6 @@
 #include "ui/repair/TForm_repairback.h"
 
 #include "forms/app/AppContext.h"
-#include "ui/customers/TForm_selcustomer.h"
 #include "ui/print/RepairDocuments.h"
 #include "ui/repair/RepairWidgets.h"
 #include "ui/repair/TForm_repairDetail.h"
@@ -26,15 +25,11 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
     auto edit = [this] { return new QLineEdit(this); };
     numberEdit = edit();
     handledByEdit = edit();
-    dateEdit = new QDateEdit(this);
-    dateEdit->setCalendarPopup(true);
-    dateEdit->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
+    dateEdit = newDateEdit(this);
     serialEdit = edit();
     verifyButton = new QPushButton(QStringLiteral("校验>>"), this);
     customerEdit = edit();
-    pickButton = new QPushButton(QStringLiteral("..."), this);
-    pickButton->setToolTip(QStringLiteral("客户目录"));
-    pickButton->setFixedWidth(30);
+    pickButton = newPickButton(this);
     contactEdit = edit();
     classBox = new QComboBox(this);
     classBox->setEditable(true);
@@ -109,7 +104,11 @@ void TForm_repairback::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    const bool ok = m_form.show();
+    started(m_form.show());
+}
+
+void TForm_repairback::started(bool ok)
+{
     fill();
     if (ok)
         serialEdit->setFocus();
@@ -117,56 +116,26 @@ void TForm_repairback::showEvent(QShowEvent *event)
 
 void TForm_repairback::focus(F field)
 {
-    if (field == F::Register) {
-        registerButton->setFocus();
-        return;
-    }
-    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
-        if (it.value() == field)
-            static_cast<QWidget *>(it.key())->setFocus();
+    if (QWidget *w = field == F::Register ? registerButton : RepairWidgets::inputOf(m_fields, field))
+        w->setFocus();
 }
 
 void TForm_repairback::collect()
 {
     RepairBackForm::Values &v = m_form.values;
-    v.number = numberEdit->text();
-    v.handledBy = handledByEdit->text();
-    v.intakeDate = dateEdit->date();
-    v.serial = serialEdit->text();
-    v.customer = customerEdit->text();
-    v.contact = contactEdit->text();
-    v.customerClass = classBox->currentText();
-    v.phone = phoneEdit->text();
-    v.itemName = itemNameEdit->text();
-    v.accessories = accessoriesEdit->text();
-    v.prepayment = prepaymentEdit->text();
+    RepairIntakeInputs::collect(v);
     v.refund = refundEdit->text();
     v.fault = faultEdit->toPlainText();
-    v.remarks = remarksEdit->toPlainText();
-    v.onSite = onSiteBox->isChecked();
 }
 
 void TForm_repairback::fill()
 {
     const RepairBackForm::Values &v = m_form.values;
-    numberEdit->setText(v.number);
-    handledByEdit->setText(v.handledBy);
-    dateEdit->setDate(v.intakeDate.isValid() ? v.intakeDate : m_ctx.today());
-    serialEdit->setText(v.serial);
-    customerEdit->setText(v.customer);
-    contactEdit->setText(v.contact);
     RepairWidgets::setItems(classBox, m_form.classes);
-    RepairWidgets::setText(classBox, v.customerClass);
-    phoneEdit->setText(v.phone);
-    itemNameEdit->setText(v.itemName);
-    accessoriesEdit->setText(v.accessories);
-    prepaymentEdit->setText(v.prepayment);
+    RepairIntakeInputs::fill(v, m_ctx.today());
     refundEdit->setText(v.refund);
     if (faultEdit->toPlainText() != v.fault)
         faultEdit->setPlainText(v.fault);
-    if (remarksEdit->toPlainText() != v.remarks)
-        remarksEdit->setPlainText(v.remarks);
-    onSiteBox->setChecked(v.onSite);
     registerButton->setText(m_form.buttonCaption());
 }
 
@@ -232,10 +201,7 @@ void TForm_repairback::onRegister()
 {
     collect();
     if (m_form.registered()) {
-        const bool ok = m_form.startNew();
-        fill();
-        if (ok)
-            serialEdit->setFocus();
+        started(m_form.startNew());
         return;
     }
     const F failed = m_form.registerJob();
@@ -252,8 +218,7 @@ void TForm_repairback::onReceipt()
 
 void TForm_repairback::onPick()
 {
-    if (const std::optional<CustomerRecord> picked = TForm_selcustomer::pick(m_ctx, this);
-        picked && !picked->name.isEmpty()) {
+    if (const std::optional<CustomerRecord> picked = pickCustomer(m_ctx, this)) {
         collect();
         m_form.takeCustomer(*picked);
         fill();

@@ -1,21 +1,19 @@
 #pragma once
 
 #include "forms/repair/RepairBackForm.h"
+#include "ui/repair/RepairIntakeInputs.h"
 
 #include <QDialog>
 #include <QHash>
 #include <functional>
 
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 struct AppContext;
 
 // "返修登记": finds the earlier job of an item that came back and registers the rework job.
-class TForm_repairback : public QDialog
+class TForm_repairback : public QDialog, public RepairIntakeInputs
 {
     Q_OBJECT
 public:
@@ -23,13 +21,10 @@ public:
 
     RepairBackForm &form() { return m_form; }
 
-    QLineEdit *numberEdit, *handledByEdit, *serialEdit, *customerEdit, *contactEdit, *phoneEdit, *itemNameEdit,
-        *accessoriesEdit, *prepaymentEdit, *refundEdit;
-    QDateEdit *dateEdit;
-    QComboBox *classBox;
-    QPlainTextEdit *faultEdit, *remarksEdit;
-    QCheckBox *onSiteBox;
-    QPushButton *verifyButton, *pickButton, *registerButton, *receiptButton, *exitButton;
+    // Besides the inputs the registration screen has too.
+    QLineEdit *refundEdit;
+    QPlainTextEdit *faultEdit;
+    QPushButton *verifyButton;
 
     // How the earlier job is shown (the detail window unless replaced) and how the receipt is.
     std::function<void(const RepairJob &)> showEarlier;
@@ -47,6 +42,8 @@ protected:
 private:
     void collect();
     void fill();
+    // After the form was shown or started anew: the screen refilled; on success the first input.
+    void started(bool ok);
     void focus(RepairBackForm::Field field);
     void found(const std::optional<RepairJob> &job, bool byName);
 
