@@ -307,6 +307,11 @@ private slots:
         t.prompter.answers.enqueue(true);
         QVERIFY(!screen.editor().remove());
         QCOMPARE(t.prompter.last(), QStringLiteral("维修情况目录为空，操作失败！"));
+        // Changing on an empty catalog is refused before anything is asked.
+        t.prompter.clear();
+        QVERIFY(!screen.editor().change());
+        QCOMPARE(t.prompter.shown, QStringList{QStringLiteral("warning: 维修情况目录为空，操作失败！")});
+        QCOMPARE(t.count("维修情况"), 0);
         t.exec("INSERT INTO 维修情况 (维修情况) VALUES ('等配件'), ('已修好')");
         screen.editor().open();
         QCOMPARE(screen.editor().list().rowCount(), 2);

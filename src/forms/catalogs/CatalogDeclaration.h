@@ -35,6 +35,7 @@ struct CatalogDeclaration
     QString editAction = RightsTable::CatalogEdit; // empty: changes need no right
     QString addedMessage;       // shown after a new row is saved (empty: none)
     QString changedMessage;
+    QString emptyChangeMessage; // set: change on an empty list is refused with it before asking
     QString emptyDeleteMessage; // set: delete asks first, then refuses an empty list with it;
                                 // empty: delete on an empty list does nothing at all
     QString stampColumn;        // set to today's date when a new row is saved

@@ -60,6 +60,10 @@ bool NameListEditor::change()
 {
     if (!allowed())
         return false;
+    if (m_currentRow < 0 && !m_decl.emptyChangeMessage.isEmpty()) {
+        m_ctx.prompt().warning(m_decl.emptyChangeMessage);
+        return false;
+    }
     const QString value = ask();
     if (m_currentRow < 0) {
         refused(value, true, {}); // an empty list: the answer is checked, nothing is written

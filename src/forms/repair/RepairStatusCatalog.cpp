@@ -7,6 +7,7 @@ CatalogDeclaration RepairStatusCatalog::declaration()
     CatalogDeclaration d = CatalogDeclarations::nameList(QStringLiteral("维修状态目录"), QStringLiteral("维修情况"),
                                                          QStringLiteral("维修情况"), QStringLiteral("请输入维修情况"),
                                                          QStringLiteral("维修情况"), false);
-    d.emptyDeleteMessage = QStringLiteral("维修情况目录为空，操作失败！");
+    d.emptyChangeMessage = QStringLiteral("维修情况目录为空，操作失败！");
+    d.emptyDeleteMessage = d.emptyChangeMessage;
     return d;
 }
