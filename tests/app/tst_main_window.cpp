@@ -8,25 +8,12 @@
 #include "ui/app/TForm_selDate.h"
 #include "ui/app/TForm_welcome.h"
 
+#include "WhenModal.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-// Runs `act` on the next modal window once it is open (a dialog's exec() blocks the test).
-void whenModal(std::function<void(QWidget *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        }
-    });
-    timer->start();
-}
-
 QPushButton *button(QWidget *w, const QString &caption)
 {
     for (QPushButton *b : w->findChildren<QPushButton *>())

@@ -14,24 +14,12 @@
 #include "ui/app/TForm_welcome.h"
 #include "ui/maintenance/TForm_backuppath.h"
 
+#include "WhenModal.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-void whenModal(std::function<void(QWidget *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        }
-    });
-    timer->start();
-}
-
 void showActive(QWidget *w)
 {
     w->show();
