@@ -2,6 +2,8 @@
 
 #include "core/app/DateText.h"
 #include "data/db/Sql.h"
+
+#include <QSqlError>
 #include "data/db/TransactionGuard.h"
 
 #include <algorithm>

@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>

@@ -2,6 +2,8 @@
 
 #include "forms/catalogs/CatalogDeclarations.h"
 
+#include <QPushButton>
+
 TForm_repairItemList::TForm_repairItemList(AppContext &ctx, QWidget *parent)
     : CatalogScreen(ctx, CatalogDeclarations::repairItems(), parent)
 {
