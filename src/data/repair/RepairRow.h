@@ -1,22 +1,14 @@
 #pragma once
 
-// Internal to the data layer: reading and writing a "维修" row as a RepairJob.
+// Internal to the data layer: "维修" rows as RepairJobs, read through the table's map.
 
 #include "core/repair/RepairJob.h"
-
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QStringList>
-#include <QVariantList>
+#include "data/db/TableMap.h"
+#include "data/repair/RepairTable.h"
 
 namespace RepairRow {
-// Every column of "维修" in the order values() gives them.
-const QStringList &columns();
-// Double-quoted column list for a select.
-QString selectList();
-RepairJob read(const QSqlQuery &q);
-QVariantList values(const RepairJob &job);
-QVariant text(const QString &s);
-QVariant date(const QDate &d);
-QVariant money(const Money &m);
+// Every column of "维修" in map order, quoted for a select.
+inline const QString &selectList() { return RepairTable::map().selectList(); }
+// The row of a query that selected selectList().
+inline RepairJob read(const QSqlQuery &q) { return RepairTable::map().read(q); }
 }
