@@ -6,6 +6,7 @@
 #include "data/catalogs/CatalogStore.h"
 #include "data/catalogs/PartsCatalog.h"
 #include "data/db/Database.h"
+#include "data/db/Schema.h"
 #include "data/db/TransactionGuard.h"
 #include "data/stock/BillNumbers.h"
 #include "forms/app/AppContext.h"
@@ -48,7 +49,7 @@ StockBenchDb *largeCopy()
         b->ctx.db = b->db.get();
         b->ctx.prompter = &b->prompter;
         b->ctx.OperatorName = QStringLiteral("测");
-        const CatalogStore stock(*b->db, QStringLiteral("库存"), {QStringLiteral("编号")});
+        const CatalogStore stock(*b->db, {Schema::column(QStringLiteral("库存"), QStringLiteral("编号"))});
         for (const CatalogRow &r : stock.fetch(CatalogFilter::all(), 0, 10))
             b->partNos << r.values.value(0);
         return b;

@@ -15,6 +15,10 @@
 #include "data/db/TableMap.h"
 #include "data/repair/RepairPartTable.h"
 #include "data/repair/RepairTable.h"
+#include "forms/catalogs/CatalogDeclarations.h"
+#include "forms/catalogs/PartsCatalogDeclaration.h"
+#include "forms/customers/CustomerDeclarations.h"
+#include "forms/repair/RepairStatusCatalog.h"
 
 #include <QTest>
 
@@ -227,6 +231,46 @@ private slots:
         QVERIFY(found[4].contains(QStringLiteral("地址")));
         QVERIFY(found[5].contains(QStringLiteral("twice")));
         QVERIFY(TableMap<Probe>(QStringLiteral("无此表")).disagreements().size() == 1);
+    }
+
+    // Every column a catalog screen names is a column of the schema, of the declaration's table.
+    void declarationsNameSchemaColumns()
+    {
+        const QList<CatalogDeclaration> decls = {
+            CatalogDeclarations::partClasses(),   CatalogDeclarations::repairClasses(),
+            CatalogDeclarations::brands(),        CatalogDeclarations::troubles(),
+            CatalogDeclarations::repairItems(),   CatalogDeclarations::suppliers(),
+            CatalogDeclarations::technicians(),   CatalogDeclarations::followUpStaff(),
+            PartsCatalogDeclaration::make(),      CustomerDeclarations::classes(),
+            CustomerDeclarations::directory(),    RepairStatusCatalog::declaration(),
+        };
+        auto known = [](const ColumnRef &c) {
+            const TableDef *table = Schema::table(c.table);
+            const ColumnDef *def = table ? table->column(c.column) : nullptr;
+            return def && def->type == c.type;
+        };
+        for (const CatalogDeclaration &d : decls) {
+            const QString table = d.columns.value(0).table;
+            QList<ColumnRef> named = d.columns;
+            for (const GridColumn &g : d.gridColumns)
+                named << g.column;
+            for (const CatalogField &f : d.fields) {
+                named << f.column;
+                if (f.kind == CatalogField::Kind::Choice)
+                    QVERIFY2(known(f.choices), qPrintable(d.caption));
+            }
+            for (const CatalogCheck &c : d.checks) {
+                named << c.column;
+                if (c.kind == CatalogCheck::Kind::Exists)
+                    QVERIFY2(known(c.ref), qPrintable(d.caption));
+            }
+            for (const CatalogDeclaration::SearchMode &m : d.searchModes)
+                named << m.column;
+            for (const ColumnRef &c : named) {
+                QVERIFY2(known(c), qPrintable(d.caption + u' ' + c.column));
+                QCOMPARE(c.table, table);
+            }
+        }
     }
 };
 

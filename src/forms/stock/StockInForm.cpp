@@ -3,6 +3,7 @@
 #include "core/app/Money.h"
 #include "data/catalogs/CatalogStore.h"
 #include "data/catalogs/PartsCatalog.h"
+#include "data/catalogs/SupplierTable.h"
 #include "data/stock/BillNumbers.h"
 #include "data/stock/StockLedger.h"
 #include "forms/app/AppContext.h"
@@ -51,7 +52,7 @@ void StockInForm::open()
 {
     handledBy = m_ctx.OperatorName;
     m_suppliers.clear();
-    for (const CatalogRow &r : CatalogStore(m_ctx.database(), QStringLiteral("供应商目录"), {QStringLiteral("供应商名称")}).all())
+    for (const CatalogRow &r : CatalogStore(m_ctx.database(), {SupplierTable::Name}).all())
         m_suppliers << r.values.value(0);
     supplier = m_suppliers.isEmpty() ? QString() : m_suppliers.first();
     billNumber = BillNumbers(m_ctx.database()).NextBillNumber(BillKind::StockIn, m_ctx.today());
