@@ -1,8 +1,8 @@
 #include "ui/app/TForm_main.h"
 
 #include "core/app/RightsTable.h"
-#include "data/app/ShellStore.h"
 #include "forms/app/AppContext.h"
+#include "forms/app/MainForm.h"
 #include "forms/app/Navigation.h"
 #include "forms/app/Prompter.h"
 #include "forms/app/Startup.h"
@@ -374,7 +374,7 @@ void TForm_main::selectItem(QTreeWidgetItem *item)
         }
     }
     // Any node whose text is a class with customers also opens the customers of that class.
-    if (ShellStore(m_ctx.database()).classHasCustomers(text)) {
+    if (MainForm(m_ctx).classHasCustomers(text)) {
         if (!allowed(Navigation::CustomerNode))
             return;
         openEntry(Navigation::CustomerClassEntry, Navigation::customerClassStatus(text), text);
@@ -383,7 +383,7 @@ void TForm_main::selectItem(QTreeWidgetItem *item)
 
 void TForm_main::fillCustomerClasses(QTreeWidgetItem *node)
 {
-    for (const QString &c : ShellStore(m_ctx.database()).customerClasses())
+    for (const QString &c : MainForm(m_ctx).customerClasses())
         new QTreeWidgetItem(node, {c});
     node->setExpanded(true);
 }
