@@ -41,32 +41,8 @@ QVariant StoredValue::of(qint64 number, ColumnType)
     return QVariant(qlonglong(number));
 }
 
-void StoredValue::read(const QVariant &stored, QString &member)
-{
-    member = stored.toString();
-}
-
 void StoredValue::read(const QVariant &stored, QDate &member)
 {
     member = DateText::fromText(stored.toString());
 }
 
-void StoredValue::read(const QVariant &stored, Money &member)
-{
-    member = Money::fromUnits(stored.toLongLong());
-}
-
-void StoredValue::read(const QVariant &stored, bool &member)
-{
-    member = stored.toLongLong() != 0;
-}
-
-void StoredValue::read(const QVariant &stored, int &member)
-{
-    member = stored.toInt();
-}
-
-void StoredValue::read(const QVariant &stored, qint64 &member)
-{
-    member = stored.toLongLong();
-}

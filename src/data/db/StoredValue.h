@@ -19,12 +19,13 @@ QVariant of(bool yes, ColumnType type);
 QVariant of(int number, ColumnType type);
 QVariant of(qint64 number, ColumnType type);
 
-void read(const QVariant &stored, QString &member);
+// Inline: a list reads these for every cell.
+inline void read(const QVariant &stored, QString &member) { member = stored.toString(); }
 void read(const QVariant &stored, QDate &member);
-void read(const QVariant &stored, Money &member);
-void read(const QVariant &stored, bool &member);
-void read(const QVariant &stored, int &member);
-void read(const QVariant &stored, qint64 &member);
+inline void read(const QVariant &stored, Money &member) { member = Money::fromUnits(stored.toLongLong()); }
+inline void read(const QVariant &stored, bool &member) { member = stored.toLongLong() != 0; }
+inline void read(const QVariant &stored, int &member) { member = stored.toInt(); }
+inline void read(const QVariant &stored, qint64 &member) { member = stored.toLongLong(); }
 
 // The column types a member of type M can be bound to.
 template <class M> QList<ColumnType> fits();
