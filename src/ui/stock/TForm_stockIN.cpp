@@ -1,7 +1,7 @@
 #include "ui/stock/TForm_stockIN.h"
 
 #include "ui/app/EnterKeyFilter.h"
-#include "ui/app/FormLayout.h"
+#include "ui/bills/BillGrid.h"
 #include "ui/catalogs/TForm_fittings.h"
 
 #include <QCheckBox>
@@ -9,15 +9,11 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-using C = StockInForm;
 
 TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
 {
@@ -56,7 +52,7 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     addLabelled(1, 0, QStringLiteral("供应商："), supplierBox);
     addLabelled(1, 1, QStringLiteral("入库原因："), reasonBox);
     layout->addLayout(header);
-    // Enter in the header moves on to the next field.
+    // Enter in the header moves on to the next field, from the last one into the grid.
     auto *enter = new EnterKeyFilter(this);
     for (QWidget *input : std::initializer_list<QWidget *>{billNumberEdit, handledByEdit, dateEdit, supplierBox, reasonBox}) {
         input->installEventFilter(enter);
@@ -64,24 +60,10 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
             inner->installEventFilter(enter);
     }
 
-    grid = new QTableWidget(C::LineCount, C::ColumnCount, this);
-    grid->setHorizontalHeaderLabels(StockInForm::headers());
-    QStringList numbers;
-    for (int i = 1; i <= C::LineCount; ++i)
-        numbers << QString::number(i);
-    grid->setVerticalHeaderLabels(numbers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    for (int r = 0; r < C::LineCount; ++r)
-        for (int c = 0; c < C::ColumnCount; ++c)
-            grid->setItem(r, c, new QTableWidgetItem);
+    grid = new BillGrid(&m_form.lines(), this);
+    grid->pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
+    pickButton = grid->pickButton();
     layout->addWidget(grid, 1);
-
-    pickButton = new QToolButton(grid->viewport());
-    pickButton->setText(QStringLiteral("..."));
-    pickButton->setToolTip(QStringLiteral("点击选择配件"));
-    pickButton->setFocusPolicy(Qt::NoFocus);
-    pickButton->hide();
 
     auto *buttons = new QHBoxLayout;
     continueBox = new QCheckBox(QStringLiteral("保存后继续入库"), this);
@@ -98,17 +80,15 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     buttons->addWidget(exitButton);
     layout->addLayout(buttons);
 
-    pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
-
-    connect(grid, &QTableWidget::cellChanged, this, &TForm_stockIN::onItemChanged);
-    connect(grid, &QTableWidget::currentCellChanged, this,
-            [this](int row, int column, int, int) { onCurrentCellChanged(row, column); });
-    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &TForm_stockIN::placePickButton);
-    connect(pickButton, &QToolButton::clicked, this, &TForm_stockIN::onPick);
-    connect(stockInButton, &QPushButton::clicked, this, &TForm_stockIN::onStockIn);
-    connect(clearButton, &QPushButton::clicked, this, &TForm_stockIN::onClear);
+    // The lines are done: the next Enter saves them.
+    connect(grid, &BillGrid::linesDone, stockInButton, [this] { stockInButton->setFocus(Qt::TabFocusReason); });
+    grid->beforeAction(stockInButton, [this] { onStockIn(); });
+    grid->beforeAction(clearButton, [this] { m_form.clear(); });
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
-    resize(900, 520);
+
+    // The whole bill on a 1366 × 768 screen: every column and line in view, nothing past the edge.
+    resize(sizeHint().expandedTo(QSize(760, 0)));
+    grid->home();
 }
 
 void TForm_stockIN::showEvent(QShowEvent *event)
@@ -125,71 +105,8 @@ void TForm_stockIN::showEvent(QShowEvent *event)
     billNumberEdit->setText(m_form.billNumber);
     reasonBox->setEditText(m_form.reason);
     dateEdit->setDate(m_form.date);
-    grid->setFocus();
-    grid->setCurrentCell(0, C::PartNo);
-    onCurrentCellChanged(0, C::PartNo);
-}
-
-void TForm_stockIN::onItemChanged(int row, int column)
-{
-    if (m_filling)
-        return;
-    m_form.setCell(row, column, grid->item(row, column)->text());
-    showLine(row, m_form.cellEdited(row, column));
-}
-
-void TForm_stockIN::onCurrentCellChanged(int row, int column)
-{
-    if (row < 0)
-        return;
-    if (column == C::PartNo) {
-        m_pickLine = row;
-        placePickButton();
-    } else {
-        pickButton->hide();
-    }
-    if (m_form.cellSelected(row, column))
-        showLine(row, {C::Amount});
-}
-
-void TForm_stockIN::placePickButton()
-{
-    if (m_pickLine < 0 || grid->currentColumn() != C::PartNo)
-        return;
-    const QRect cell = grid->visualRect(grid->model()->index(m_pickLine, C::PartNo));
-    const int w = cell.height();
-    pickButton->setGeometry(cell.right() - w + 1, cell.top(), w, cell.height());
-    pickButton->show();
-    pickButton->raise();
-}
-
-void TForm_stockIN::onPick()
-{
-    if (m_pickLine < 0)
-        return;
-    const int line = m_pickLine;
-    const auto choice = pickPart();
-    if (!choice || choice->partNo.isEmpty())
-        return;
-    m_form.applyChoice(line, *choice);
-    showLine(line, {C::PartNo, C::Name, C::Category, C::Unit, C::Model, C::Quantity, C::Price, C::Amount});
-}
-
-void TForm_stockIN::showLine(int line, const QList<int> &columns)
-{
-    m_filling = true;
-    for (int c : columns)
-        grid->item(line, c)->setText(m_form.cell(line, c));
-    m_filling = false;
-}
-
-void TForm_stockIN::showGrid()
-{
-    m_filling = true;
-    for (int r = 0; r < C::LineCount; ++r)
-        for (int c = 0; c < C::ColumnCount; ++c)
-            grid->item(r, c)->setText(m_form.cell(r, c));
-    m_filling = false;
+    grid->home();
+    supplierBox->setFocus();
 }
 
 void TForm_stockIN::readHeader()
@@ -208,14 +125,12 @@ void TForm_stockIN::onStockIn()
     const StockInForm::Outcome outcome = m_form.stockIn();
     if (outcome == StockInForm::Outcome::Refused)
         return;
-    showGrid();
     billNumberEdit->setText(m_form.billNumber);
-    if (outcome == StockInForm::Outcome::SavedClose)
+    if (outcome == StockInForm::Outcome::SavedClose) {
         accept();
-}
-
-void TForm_stockIN::onClear()
-{
-    m_form.clear();
-    showGrid();
+        return;
+    }
+    // The next bill starts where the last one did.
+    grid->home();
+    grid->setFocus();
 }
