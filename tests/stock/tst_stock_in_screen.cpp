@@ -1,6 +1,8 @@
 // The stock-in screen: opened from its tree node, the floating "..." button, typing in the grid,
 // the amount, saving and continuing or closing.
+#include "Keyboard.h"
 #include "TestDatabase.h"
+#include "WhenModal.h"
 #include "core/app/Right.h"
 #include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_main.h"
@@ -37,25 +39,10 @@ void select(TForm_stockIN &w, int line, int column)
     w.grid->setCurrentIndex(w.grid->model()->index(line, column));
 }
 
-// Keys as a clerk presses them: each to whatever has the focus at that moment (typing into a grid
-// cell opens its editor, which takes the rest of the text).
-QWidget *focused()
-{
-    return QApplication::focusWidget();
-}
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(focused(), Qt::Key(key), modifiers);
-}
-void typeText(const QString &text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-void pressEnter(int times = 1)
+void enterTimes(int times)
 {
     for (int i = 0; i < times; ++i)
-        press(Qt::Key_Return);
+        Keyboard::enter();
 }
 
 // Closes a window left open by a failed check, so its exec() returns.
@@ -126,9 +113,10 @@ private slots:
         main.show();
 
         bool ran = false;
-        whenOpen<TForm_stockIN>([&](TForm_stockIN *w) {
+        whenModal([&](QWidget *modal) {
+            auto *w = qobject_cast<TForm_stockIN *>(modal);
+            QVERIFY(w);
             ran = true;
-            Closer closer{w}; // also when a check fails
             QVERIFY(QTest::qWaitForWindowActive(w));
             // The whole bill fits a 1366 × 768 screen: every column and line in view.
             QVERIFY(w->width() <= 1366 && w->height() <= 768 - 80);
@@ -136,28 +124,28 @@ private slots:
             QCOMPARE(w->grid->verticalScrollBar()->maximum(), 0);
 
             // Header: the supplier first, then the reason, then into the lines.
-            QCOMPARE(focused(), w->supplierBox);
-            press(Qt::Key_Down);
+            QCOMPARE(Keyboard::focused(), w->supplierBox);
+            Keyboard::press(Qt::Key_Down);
             QCOMPARE(w->supplierBox->currentText(), QStringLiteral("乙商"));
-            pressEnter();
-            QCOMPARE(focused(), w->reasonBox);
-            typeText(QStringLiteral("获赠"));
-            pressEnter();
-            QCOMPARE(focused(), w->grid);
+            Keyboard::enter();
+            QCOMPARE(Keyboard::focused(), w->reasonBox);
+            Keyboard::type(QStringLiteral("获赠"));
+            Keyboard::enter();
+            QCOMPARE(Keyboard::focused(), w->grid);
 
             // Line 1 typed with Enter: a known number fills the line; the amount follows 2 × 80.
-            typeText(QStringLiteral("A"));
-            pressEnter();
+            Keyboard::type(QStringLiteral("A"));
+            Keyboard::enter();
             QCOMPARE(cell(*w, 0, C::Name), QStringLiteral("屏"));
             QCOMPARE(w->grid->currentIndex(), w->grid->model()->index(0, C::Name));
-            pressEnter(4);
+            enterTimes(4);
             QCOMPARE(w->grid->currentIndex(), w->grid->model()->index(0, C::Quantity));
-            typeText(QStringLiteral("2"));
-            pressEnter();
-            typeText(QStringLiteral("80"));
-            pressEnter();
+            Keyboard::type(QStringLiteral("2"));
+            Keyboard::enter();
+            Keyboard::type(QStringLiteral("80"));
+            Keyboard::enter();
             QCOMPARE(cell(*w, 0, C::Amount), QStringLiteral("160"));
-            pressEnter(3); // amount, warranty, remarks: on to the next line's part number
+            enterTimes(3); // amount, warranty, remarks: on to the next line's part number
             QCOMPARE(w->grid->currentIndex(), w->grid->model()->index(1, C::PartNo));
             QVERIFY(w->pickButton->isVisible());
             QVERIFY(w->pickButton->toolTip().contains(QStringLiteral("F4")));
@@ -166,30 +154,32 @@ private slots:
             whenOpen<TForm_fittings>([](TForm_fittings *picker) {
                 Closer closer{picker};
                 QVERIFY(QTest::qWaitForWindowActive(picker));
-                QTRY_COMPARE(focused(), picker->searchBox);
-                typeText(QStringLiteral("B"));
-                pressEnter(); // find
-                pressEnter(); // take the first part found
+                QTRY_COMPARE(Keyboard::focused(), picker->searchBox);
+                Keyboard::type(QStringLiteral("B"));
+                Keyboard::enter(); // find
+                Keyboard::enter(); // take the first part found
             });
-            press(Qt::Key_F4);
-            QTRY_COMPARE(focused(), w->grid); // back from the picker
+            Keyboard::press(Qt::Key_F4);
+            QTRY_COMPARE(Keyboard::focused(), w->grid); // back from the picker
             QCOMPARE(cell(*w, 1, C::PartNo), QStringLiteral("B"));
             QCOMPARE(cell(*w, 1, C::Category), QStringLiteral("电源"));
             QCOMPARE(w->grid->currentIndex(), w->grid->model()->index(1, C::Quantity));
-            typeText(QStringLiteral("5"));
-            pressEnter();
+            Keyboard::type(QStringLiteral("5"));
+            Keyboard::enter();
             // The price is still being typed when Alt+I is pressed: it is part of the bill.
-            typeText(QStringLiteral("3"));
-            press(Qt::Key_I, Qt::AltModifier);
+            Keyboard::type(QStringLiteral("3"));
+            Keyboard::press(Qt::Key_I, Qt::AltModifier);
             QTRY_COMPARE(t.prompter.texts(), QStringList{QStringLiteral("入库成功！")});
 
             // The next bill starts on line 1; Enter on an empty line goes to "入库[&I]".
             QCOMPARE(w->billNumberEdit->text(), QStringLiteral("rk-260309-2"));
             QCOMPARE(cell(*w, 1, C::PartNo), QString());
-            QCOMPARE(focused(), w->grid);
+            QCOMPARE(Keyboard::focused(), w->grid);
             QCOMPARE(w->grid->currentIndex(), w->grid->model()->index(0, C::PartNo));
-            pressEnter();
-            QCOMPARE(focused(), w->stockInButton);
+            Keyboard::enter();
+            QCOMPARE(Keyboard::focused(), w->stockInButton);
+            Keyboard::press(Qt::Key_E, Qt::AltModifier); // "退出[&E]"
+            QTRY_VERIFY(!w->isVisible());
         });
         main.selectNode(QStringLiteral("配件入库"));
         QVERIFY(ran);
@@ -207,7 +197,7 @@ private slots:
         QCOMPARE(t.scalar(QStringLiteral("SELECT 进货单价 FROM 库存 WHERE 编号 = 'B'")).toLongLong(), 30000);
     }
 
-    // The quantity still open in its editor when the shortcut is pressed is what goes in.
+    // The count still open in its editor when the shortcut is pressed is what goes in.
     void shortcutTakesTheOpenCell()
     {
         TestDatabase t;
@@ -216,20 +206,40 @@ private slots:
         TForm_stockIN w(t.ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        setCell(w, 0, C::PartNo, QStringLiteral("A")); // quantity 1
-        select(w, 0, C::Quantity);
-        QTest::keyClick(w.grid, Qt::Key_5); // opens the editor with "5", not stored yet
-        QCOMPARE(focused()->parentWidget(), w.grid->viewport());
-        QTest::keyClick(focused(), Qt::Key_I, Qt::AltModifier);
+        QTRY_COMPARE(Keyboard::focused(), w.supplierBox);
+        enterTimes(2); // supplier, reason: into the lines
+        Keyboard::type(QStringLiteral("A"));
+        enterTimes(5); // the part number fills the line; name, category, unit and model as filled
+        Keyboard::type(QStringLiteral("5"));
+        QCOMPARE(Keyboard::focused()->parentWidget(), w.grid->viewport()); // typed, not stored yet
+        QCOMPARE(cell(w, 0, C::Quantity), QStringLiteral("1"));
+        Keyboard::press(Qt::Key_I, Qt::AltModifier);
         QTRY_COMPARE(t.prompter.texts(), QStringList{QStringLiteral("入库成功！")});
         QCOMPARE(t.scalar(QStringLiteral("SELECT 库存 FROM 库存 WHERE 编号 = 'A'")).toLongLong(), 15);
+        QCOMPARE(t.scalar(QStringLiteral("SELECT 数量 FROM 入库单")).toLongLong(), 5);
 
-        // "清空[&C]" with a cell open clears that cell too.
-        select(w, 3, C::Name);
-        QTest::keyClick(w.grid, Qt::Key_X);
-        QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(focused(), w.grid); // the editor is closed
-        QCOMPARE(cell(w, 3, C::Name), QString());
+        // "清空[&C]" with a cell open clears that cell too: nothing typed comes back afterwards.
+        Keyboard::type(QStringLiteral("X"));
+        Keyboard::press(Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(Keyboard::focused(), w.grid); // the editor is closed
+        QCOMPARE(cell(w, 0, C::PartNo), QString());
+
+        // Tab leaves the grid with the cell stored; Shift+Tab comes back.
+        Keyboard::type(QStringLiteral("A"));
+        Keyboard::tab();
+        QCOMPARE(Keyboard::focused(), w.continueBox);
+        QCOMPARE(cell(w, 0, C::Name), QStringLiteral("屏"));
+        Keyboard::press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Keyboard::focused(), w.grid);
+
+        // A database error is shown and the lines stay for another try.
+        t.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON 入库单 BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+        t.prompter.clear();
+        Keyboard::press(Qt::Key_I, Qt::AltModifier);
+        QTRY_COMPARE(t.prompter.shown.size(), 1);
+        QVERIFY(t.prompter.shown.last().startsWith(QStringLiteral("error: ")));
+        QCOMPARE(cell(w, 0, C::PartNo), QStringLiteral("A"));
+        QCOMPARE(t.count(QStringLiteral("入库单")), 1);
     }
 
     void enterPickAndSave()

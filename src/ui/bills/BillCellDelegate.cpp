@@ -1,11 +1,9 @@
 #include "ui/bills/BillCellDelegate.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
-BillCellDelegate::BillCellDelegate(std::function<void()> onEnter, QObject *parent)
-    : QStyledItemDelegate(parent), m_onEnter(std::move(onEnter))
-{
-}
+BillCellDelegate::BillCellDelegate(QWidget *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
 QWidget *BillCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                         const QModelIndex &index) const
@@ -28,10 +26,14 @@ void BillCellDelegate::commitAndClose()
 bool BillCellDelegate::eventFilter(QObject *object, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && object == m_editor) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            commitAndClose();
-            m_onEnter();
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool move = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
+                          || ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+                              && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+        if (move) {
+            QKeyEvent forGrid(key->type(), key->key(), key->modifiers(), key->text());
+            commitAndClose(); // the grid has the focus again
+            QCoreApplication::sendEvent(m_grid, &forGrid);
             return true;
         }
     }

@@ -2,26 +2,24 @@
 
 #include <QPointer>
 #include <QStyledItemDelegate>
-#include <functional>
 
-// The cell editor of a bill grid. Enter in an open editor stores the cell at once and hands the
-// move on to the grid (Qt's own delegate stores it later and leaves the cursor on the cell).
+// The cell editor of a bill grid. Enter, Tab and Shift+Tab in an open editor store the cell at
+// once and hand the key on to the grid, which treats it as it does with no editor open (Qt's own
+// delegate stores the cell later and moves on by itself).
 class BillCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    BillCellDelegate(std::function<void()> onEnter, QObject *parent);
+    explicit BillCellDelegate(QWidget *grid);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    // The editor open now, if any.
-    QWidget *openEditor() const { return m_editor; }
-    // Stores the open editor's text and closes it.
+    // Stores the open editor's text, if an editor is open, and closes it.
     void commitAndClose();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
-    std::function<void()> m_onEnter;
+    QWidget *m_grid;
     mutable QPointer<QWidget> m_editor;
 };

@@ -2,7 +2,6 @@
 
 #include "ui/bills/BillCellDelegate.h"
 
-#include <QAbstractButton>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -19,11 +18,10 @@ BillGrid::BillGrid(BillLineModel *lines, QWidget *parent) : QTableView(parent), 
     m_pickButton->setText(QStringLiteral("..."));
     m_pickButton->setToolTip(QStringLiteral("点击选择配件（F4）"));
     m_pickButton->setFocusPolicy(Qt::StrongFocus);
-    m_pickButton->installEventFilter(this);
     m_pickButton->hide();
     connect(m_pickButton, &QToolButton::clicked, this, &BillGrid::pick);
     setModel(lines);
-    m_delegate = new BillCellDelegate([this] { advance(); }, this);
+    m_delegate = new BillCellDelegate(this);
     setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Typing starts an editor over the cell; moving on does not, so Enter walks from cell to cell.
@@ -80,12 +78,12 @@ void BillGrid::commitEdit()
         m_delegate->commitAndClose();
 }
 
-void BillGrid::beforeAction(QAbstractButton *button, std::function<void()> action)
+std::function<void()> BillGrid::committing(std::function<void()> action)
 {
-    connect(button, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+    return [this, action = std::move(action)] {
         commitEdit();
         action();
-    });
+    };
 }
 
 void BillGrid::keyPressEvent(QKeyEvent *event)
@@ -95,19 +93,6 @@ void BillGrid::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTableView::keyPressEvent(event);
-}
-
-bool BillGrid::eventFilter(QObject *watched, QEvent *event)
-{
-    // The "..." button is pressed by Enter as well as by Space, like every button of a screen.
-    if (watched == m_pickButton && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            pick();
-            return true;
-        }
-    }
-    return QTableView::eventFilter(watched, event);
 }
 
 void BillGrid::advance()

@@ -6,7 +6,6 @@
 #include <functional>
 #include <optional>
 
-class QAbstractButton;
 class QToolButton;
 class BillCellDelegate;
 
@@ -16,8 +15,18 @@ class BillCellDelegate;
 //   the lines are done (linesDone());
 // - a "..." button floats at the right edge of the current part-number cell; it, or F4 in that
 //   cell, opens the part picker and fills the line with the part chosen;
-// - commitEdit() stores the cell being typed: every action of the screen calls it first, so a
-//   button or its Alt shortcut never works on what the grid held before the last keystrokes.
+// - Tab and Shift+Tab leave the grid for the screen's other fields, the cell being typed stored;
+// - committing() wraps every action of the screen so that it first stores the cell being typed:
+//   a button or its Alt shortcut never works on what the grid held before the last keystrokes.
+//
+// A bill screen puts it in its ScreenKit list with its own keys:
+//
+//     grid = new BillGrid(&m_form.lines(), this);
+//     grid->pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
+//     keys->route(lastHeaderField, [this] { return ScreenKit::Step::to(grid); });
+//     keys->field(grid, {}, ScreenKit::Walk::OwnKeys);
+//     keys->button(saveButton, grid->committing([this] { onSave(); }));
+//     connect(grid, &BillGrid::linesDone, this, [this] { ScreenKit::focus(saveButton); });
 class BillGrid : public QTableView
 {
     Q_OBJECT
@@ -35,11 +44,10 @@ public:
 
     // Stores the text of the open cell editor, if any, and closes it.
     void commitEdit();
+    // `action`, run after commitEdit().
+    std::function<void()> committing(std::function<void()> action);
     // Makes the part-number cell of the first line current.
     void home();
-    // Runs `action` when the button is pressed (click, Alt shortcut, Enter on it), after
-    // committing the open cell editor.
-    void beforeAction(QAbstractButton *button, std::function<void()> action);
 
 signals:
     // Enter on an empty part number, or past the last line: the screen moves on.
@@ -48,7 +56,6 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     QSize sizeHint() const override;
 
 private:

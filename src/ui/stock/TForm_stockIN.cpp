@@ -1,8 +1,9 @@
 #include "ui/stock/TForm_stockIN.h"
 
-#include "ui/app/EnterKeyFilter.h"
+#include "forms/app/AppContext.h"
 #include "ui/bills/BillGrid.h"
 #include "ui/catalogs/TForm_fittings.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,10 +31,7 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
 
     auto *header = new QGridLayout;
     auto addLabelled = [&](int row, int col, const QString &caption, QWidget *input) {
-        auto *label = new QLabel(caption, this);
-        label->setBuddy(input);
-        input->setAccessibleName(caption);
-        header->addWidget(label, row, col * 2);
+        header->addWidget(ScreenKit::caption(input, caption), row, col * 2);
         header->addWidget(input, row, col * 2 + 1);
     };
     billNumberEdit = new QLineEdit(this);
@@ -52,13 +50,6 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     addLabelled(1, 0, QStringLiteral("供应商："), supplierBox);
     addLabelled(1, 1, QStringLiteral("入库原因："), reasonBox);
     layout->addLayout(header);
-    // Enter in the header moves on to the next field, from the last one into the grid.
-    auto *enter = new EnterKeyFilter(this);
-    for (QWidget *input : std::initializer_list<QWidget *>{billNumberEdit, handledByEdit, dateEdit, supplierBox, reasonBox}) {
-        input->installEventFilter(enter);
-        for (QWidget *inner : input->findChildren<QWidget *>())
-            inner->installEventFilter(enter);
-    }
 
     grid = new BillGrid(&m_form.lines(), this);
     grid->pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
@@ -71,8 +62,6 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     stockInButton = new QPushButton(QStringLiteral("入库[&I]"), this);
     clearButton = new QPushButton(QStringLiteral("清空[&C]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    for (QPushButton *b : {stockInButton, clearButton, exitButton})
-        b->setAutoDefault(false);
     buttons->addWidget(continueBox);
     buttons->addStretch(1);
     buttons->addWidget(stockInButton);
@@ -80,11 +69,21 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     buttons->addWidget(exitButton);
     layout->addLayout(buttons);
 
-    // The lines are done: the next Enter saves them.
-    connect(grid, &BillGrid::linesDone, stockInButton, [this] { stockInButton->setFocus(Qt::TabFocusReason); });
-    grid->beforeAction(stockInButton, [this] { onStockIn(); });
-    grid->beforeAction(clearButton, [this] { m_form.clear(); });
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    // The keyboard: the header from the supplier (number, operator and date are filled in), the
+    // lines with the grid's own Enter walk, and from an empty line on to "入库[&I]".
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->field(billNumberEdit);
+    keys->field(handledByEdit);
+    keys->field(dateEdit);
+    keys->field(supplierBox);
+    keys->route(reasonBox, [this] { return ScreenKit::Step::to(grid); });
+    keys->field(grid, {}, ScreenKit::Walk::OwnKeys);
+    keys->field(continueBox, {}, ScreenKit::Walk::Aside);
+    keys->button(stockInButton, grid->committing([this] { onStockIn(); }));
+    keys->button(clearButton, grid->committing([this] { m_form.clear(); }));
+    keys->button(exitButton, [this] { reject(); });
+    keys->startAt(supplierBox);
+    connect(grid, &BillGrid::linesDone, this, [this] { ScreenKit::focus(stockInButton); });
 
     // The whole bill on a 1366 × 768 screen: every column and line in view, nothing past the edge.
     resize(sizeHint().expandedTo(QSize(760, 0)));
@@ -106,7 +105,6 @@ void TForm_stockIN::showEvent(QShowEvent *event)
     reasonBox->setEditText(m_form.reason);
     dateEdit->setDate(m_form.date);
     grid->home();
-    supplierBox->setFocus();
 }
 
 void TForm_stockIN::readHeader()
@@ -132,5 +130,5 @@ void TForm_stockIN::onStockIn()
     }
     // The next bill starts where the last one did.
     grid->home();
-    grid->setFocus();
+    ScreenKit::focus(grid);
 }
