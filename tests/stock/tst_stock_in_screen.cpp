@@ -6,6 +6,7 @@
 #include "core/app/Right.h"
 #include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_main.h"
+#include "ui/app/QtPrompter.h"
 #include "ui/app/VantrelApplication.h"
 #include "ui/catalogs/TForm_fittings.h"
 #include "ui/bills/BillGrid.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -240,6 +242,40 @@ private slots:
         QVERIFY(t.prompter.shown.last().startsWith(QStringLiteral("error: ")));
         QCOMPARE(cell(w, 0, C::PartNo), QStringLiteral("A"));
         QCOMPARE(t.count(QStringLiteral("入库单")), 1);
+    }
+
+    // A message about a cell is a real box that takes the focus; when it closes, the keys go
+    // on in the grid where the walk left them (not to the first field of the window).
+    void messageBoxWhileTyping()
+    {
+        TestDatabase t;
+        QtPrompter boxes;
+        t.ctx.prompter = &boxes;
+        TForm_stockIN w(t.ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(Keyboard::focused(), w.supplierBox);
+        enterTimes(2);
+        Keyboard::type(QStringLiteral("P"));
+        enterTimes(6); // on to the price
+        QString shown;
+        whenModal([&](QWidget *box) {
+            shown = qobject_cast<QMessageBox *>(box)->text();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            QTRY_VERIFY(Keyboard::focused() && Keyboard::focused()->window() == box);
+            Keyboard::enter();
+        });
+        Keyboard::type(QStringLiteral("x"));
+        Keyboard::enter();
+        QTRY_COMPARE(shown, QStringLiteral("该项目应该为数字！"));
+        QCOMPARE(cell(w, 0, C::Price), QStringLiteral("x"));
+        QCOMPARE(w.focusWidget(), w.grid);
+        w.activateWindow(); // what the window manager does when the box closes
+        QTRY_COMPARE(Keyboard::focused(), w.grid);
+        QCOMPARE(w.grid->currentIndex(), w.grid->model()->index(0, C::Amount));
+        Keyboard::type(QStringLiteral("7"));
+        Keyboard::enter();
+        QCOMPARE(cell(w, 0, C::Amount), QStringLiteral("7"));
     }
 
     void enterPickAndSave()

@@ -32,7 +32,10 @@ bool BillCellDelegate::eventFilter(QObject *object, QEvent *event)
                               && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
         if (move) {
             QKeyEvent forGrid(key->type(), key->key(), key->modifiers(), key->text());
-            commitAndClose(); // the grid has the focus again
+            commitAndClose();
+            // The grid takes the keys again, also when a message about the cell took the focus
+            // meanwhile (the editor it would have gone back to is gone).
+            m_grid->setFocus();
             QCoreApplication::sendEvent(m_grid, &forGrid);
             return true;
         }
