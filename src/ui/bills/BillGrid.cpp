@@ -33,7 +33,6 @@ BillGrid::BillGrid(BillLineModel *lines, QWidget *parent) : QTableView(parent), 
     horizontalHeader()->setStretchLastSection(true);
     sizeColumns();
 
-
     auto *f4 = new QShortcut(QKeySequence(Qt::Key_F4), this);
     f4->setContext(Qt::WidgetWithChildrenShortcut);
     connect(f4, &QShortcut::activated, this, [this] {
