@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ListScreen;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,6 +22,7 @@ public:
 
     RepairQueryForm &form() { return m_form; }
 
+    ListScreen *list;
     QLineEdit *searchBox;
     QComboBox *searchModeBox;
     QPushButton *findButton;
@@ -29,14 +31,11 @@ public:
     QPlainTextEdit *remarksEdit;
     QPushButton *detailButton;
 
-    void onFind();
-    void onSearchMode();
-    void onSort();
     void openDetail();
     int currentRow() const;
 
 private:
-    void showRemarks();
+    void showRemarks(int row);
     void saveRemarks();
 
     AppContext &m_ctx;
