@@ -91,7 +91,8 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
                 const Probe p = probe(m_query.conditions[i], nearFew + 1);
                 if (p.rows > nearFew)
                     continue;
-                const bool near = p.span <= 16 * p.rows;
+                // Near: packed into a small part of the table, so reading them touches few pages.
+                const bool near = p.span <= 16 * p.rows && p.span <= 2 * nearFew;
                 const qint64 cost = near ? p.rows / 4 : p.rows;
                 if (cost < cheapest) {
                     cheapest = cost;

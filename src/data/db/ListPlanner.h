@@ -21,8 +21,8 @@ class Database;
 //   bound, when the list is planned. Their keys are then listed once, in order, and each page
 //   reads its rows by key. Few means: up to the square root of page size times table size (where
 //   reading the order's index to fill one page starts to cost more), or four times that when
-//   the rows lie close together in the table (rows written in the same days), which makes them
-//   cheap to read.
+//   the rows lie close together in a small part of the table (rows written in the same days),
+//   which makes them cheap to read.
 //
 // Conditions that look in another table are evaluated once, into a temporary key table, so a
 // page does not search that table again.
