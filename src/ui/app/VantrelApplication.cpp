@@ -2,6 +2,7 @@
 
 #include "data/db/DbError.h"
 #include "forms/app/Prompter.h"
+#include "ui/kit/FocusStyle.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -19,24 +20,28 @@ VantrelApplication::VantrelApplication(int &argc, char **argv)
 
 bool VantrelApplication::notify(QObject *receiver, QEvent *event)
 {
-    QString message;
     try {
         return QApplication::notify(receiver, event);
-    } catch (const DbError &e) {
-        message = e.message();
     } catch (const std::exception &e) {
-        message = QString::fromUtf8(e.what());
+        showError(m_prompter, e);
     }
-    if (m_prompter)
-        m_prompter->error(message);
+    return false;
+}
+
+void VantrelApplication::showError(Prompter *prompter, const std::exception &error)
+{
+    const auto *dbError = dynamic_cast<const DbError *>(&error);
+    const QString message = dbError ? dbError->message() : QString::fromUtf8(error.what());
+    if (prompter)
+        prompter->error(message);
     else
         QMessageBox::critical(nullptr, QStringLiteral("Vantrel"), message);
-    return false;
 }
 
 void VantrelApplication::applyConventions(QApplication &app)
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    app.setStyle(new FocusStyle);
     auto *qtbase = new QTranslator(&app);
     if (qtbase->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

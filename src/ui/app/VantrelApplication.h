@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <exception>
 
 class Prompter;
 
@@ -14,7 +15,12 @@ public:
     void setPrompter(Prompter *prompter) { m_prompter = prompter; }
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Chinese standard buttons and dialogs, the CJK font, "yyyy-MM-dd" dates.
+    // The program's one sink for an error that ends a handler: its message, shown through the
+    // prompter (a plain error box when there is none). Screens that catch a database error at
+    // their own boundary show it here too.
+    static void showError(Prompter *prompter, const std::exception &error);
+
+    // Chinese standard buttons and dialogs, the CJK font, "yyyy-MM-dd" dates, the focus ring.
     static void applyConventions(QApplication &app);
 
 private:
