@@ -2,16 +2,18 @@
 
 #include "data/lists/ListModel.h"
 #include "forms/lists/ListForm.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
-ListScreen::ListScreen(ListForm &form, QWidget *parent) : QWidget(parent), m_form(form)
+ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidget(parent), m_form(form), m_keys(keys)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -37,6 +39,7 @@ ListScreen::ListScreen(ListForm &form, QWidget *parent) : QWidget(parent), m_for
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(false); // a read-only list: Tab goes on to the next input
     // Even record numbers are drawn on the tooltip colour with black text.
     grid->setAlternatingRowColors(true);
     QPalette pal = grid->palette();
@@ -49,15 +52,25 @@ ListScreen::ListScreen(ListForm &form, QWidget *parent) : QWidget(parent), m_for
     layout->addWidget(grid, 1);
 
     setFocusProxy(searchBox);
-    setTabOrder(searchBox, searchModeBox);
-    setTabOrder(searchModeBox, findButton);
-    setTabOrder(findButton, sortBox);
-    setTabOrder(sortBox, grid);
+    using Step = ScreenKit::Step;
+    keys.route(searchBox, [this] {
+        onFind();
+        return Step::stay();
+    });
+    keys.route(searchModeBox, [this] { return Step::to(searchBox); });
+    searchModeBox->installEventFilter(this);
+    keys.button(findButton, [this] { onFind(); });
+    keys.field(sortBox);
+    keys.route(grid, [this] {
+        if (m_form.rowCount() > 0)
+            emit rowChosen(currentRow());
+        return Step::stay();
+    });
+    keys.startAt(searchBox);
 
-    connect(findButton, &QPushButton::clicked, this, &ListScreen::onFind);
-    connect(searchBox, &QLineEdit::returnPressed, this, &ListScreen::onFind);
-    connect(searchModeBox, &QComboBox::activated, this, &ListScreen::onSearchMode);
-    connect(sortBox, &QComboBox::activated, this, &ListScreen::onSort);
+    connect(searchModeBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSearchMode(); }); });
+    connect(sortBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSort(); }); });
+    connect(grid, &QTableView::doubleClicked, this, [this] { m_keys.run([this] { emit rowChosen(currentRow()); }); });
     connect(&form.model(), &QAbstractItemModel::modelAboutToBeReset, this, &ListScreen::aboutToList);
     connect(&form.model(), &QAbstractItemModel::modelReset, this, [this] {
         if (m_form.rowCount() > 0)
@@ -78,19 +91,42 @@ int ListScreen::currentRow() const
 void ListScreen::onFind()
 {
     const QString text = searchBox->text();
-    m_form.search(searchModeBox->currentText(), text);
     if (text.trimmed().isEmpty())
         searchBox->clear();
-    searchBox->setFocus();
+    m_form.search(searchModeBox->currentText(), text);
+    ScreenKit::focus(searchBox);
 }
 
-void ListScreen::onSearchMode()
+void ListScreen::applySearchMode()
 {
     if (searchModeBox->currentText() == m_form.declaration().showAllLabel)
         m_form.showAll();
     else
         searchBox->clear();
-    searchBox->setFocus();
+}
+
+void ListScreen::onSearchMode()
+{
+    applySearchMode();
+    ScreenKit::focus(searchBox);
+}
+
+bool ListScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // Up and Down on the closed mode box step through the modes without leaving it.
+    if (watched == searchModeBox && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int step = key->key() == Qt::Key_Down ? 1 : key->key() == Qt::Key_Up ? -1 : 0;
+        if (step != 0 && key->modifiers() == Qt::NoModifier) {
+            const int to = searchModeBox->currentIndex() + step;
+            if (to >= 0 && to < searchModeBox->count()) {
+                searchModeBox->setCurrentIndex(to);
+                m_keys.run([this] { applySearchMode(); });
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ListScreen::onSort()

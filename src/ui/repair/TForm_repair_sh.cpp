@@ -1,6 +1,7 @@
 #include "ui/repair/TForm_repair_sh.h"
 
 #include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
 #include "ui/repair/TForm_repairDetail.h"
 
@@ -16,7 +17,8 @@ TForm_repair_sh::TForm_repair_sh(AppContext &ctx, const QString &mode, const QDa
 {
     setWindowTitle(QStringLiteral("维修查询"));
     auto *layout = new QVBoxLayout(this);
-    list = new ListScreen(m_form, this);
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    list = new ListScreen(m_form, *keys, this);
     searchBox = list->searchBox;
     searchModeBox = list->searchModeBox;
     findButton = list->findButton;
@@ -26,21 +28,21 @@ TForm_repair_sh::TForm_repair_sh(AppContext &ctx, const QString &mode, const QDa
     layout->addWidget(list, 1);
 
     auto *bottom = new QHBoxLayout;
-    auto *remarksLabel = new QLabel(QStringLiteral("附注："), this);
     remarksEdit = new QPlainTextEdit(this);
     remarksEdit->setMaximumHeight(60);
-    remarksEdit->setTabChangesFocus(true);
-    remarksLabel->setBuddy(remarksEdit);
-    remarksEdit->setAccessibleName(QStringLiteral("附注："));
+    QLabel *remarksLabel = ScreenKit::caption(remarksEdit, QStringLiteral("附注："));
     detailButton = new QPushButton(QStringLiteral("维修明细"), this);
     bottom->addWidget(remarksLabel);
     bottom->addWidget(remarksEdit, 1);
     bottom->addWidget(detailButton);
     layout->addLayout(bottom);
     setFocusProxy(list);
+    keys->field(remarksEdit);
+    keys->button(detailButton, [this] { openDetail(); });
+    // After a database error the list is read again, so what it shows is what the file holds.
+    keys->onError([this] { m_form.refresh(); });
 
-    connect(grid, &QTableView::doubleClicked, this, &TForm_repair_sh::openDetail);
-    connect(detailButton, &QPushButton::clicked, this, &TForm_repair_sh::openDetail);
+    connect(list, &ListScreen::rowChosen, this, &TForm_repair_sh::openDetail);
     connect(list, &ListScreen::aboutToList, this, [this] {
         saveRemarks();
         m_remarksRow = -1;
