@@ -73,13 +73,15 @@ struct RepairBench
         return b.get();
     }
 
-    // Opens the entry's screen as the main window does: made by the screen catalog ("当天业务"
-    // with the day before today, a busy day), shown maximised in the workspace.
+    // Opens the entry's screen as the main window does: made by the screen catalog under the
+    // access the entry grants ("当天业务" with the day before today, a busy day), shown maximised
+    // in the workspace.
     TForm_repair_sh *open(QMdiArea &workspace, const char *node)
     {
         const ScreenCatalog::Entry *entry = ScreenCatalog::instance().find(QString::fromUtf8(node));
         const QString day = ctx.today().addDays(-1).toString(Qt::ISODate);
-        auto *screen = qobject_cast<TForm_repair_sh *>(entry->make(ctx, nullptr, day));
+        const ScreenCatalog::Opening opening{entry->rule.evaluate(ctx.OperatorRights), day};
+        auto *screen = qobject_cast<TForm_repair_sh *>(entry->create(ctx, nullptr, opening));
         ListBench::show(workspace, screen);
         return screen;
     }
@@ -193,7 +195,7 @@ void BM_RepairQueryModelPagesToEnd(benchmark::State &state)
     if (!b)
         return;
     for (auto _ : state) {
-        RepairQueryForm form(b->ctx);
+        RepairQueryForm form(b->ctx, RightsTable::Access::Full);
         form.load(RepairQueryRules::strALL);
         form.model().fetchAll();
         state.counters["rows"] = form.rowCount();

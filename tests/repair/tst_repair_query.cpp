@@ -94,7 +94,8 @@ private slots:
         june(t);
         t.ctx.OperatorRights = rights;
         t.ctx.OperatorName = QStringLiteral("老王");
-        RepairQueryForm form(t.ctx);
+        // As the tree's query nodes open it.
+        RepairQueryForm form(t.ctx, RightsTable::Rule::ownOr(Right::RepairQuery).evaluate(rights));
         form.load(mode, QDate(2024, 6, 10));
         QCOMPARE(sorted(listed(form)), numbers);
     }
@@ -107,7 +108,7 @@ private slots:
         RepairFixture::job(t, {"dec", "已结束", "2024-12-01", "2024-12-31"});
         RepairFixture::job(t, {"jan", "已结束", "2025-01-01", "2025-01-01"});
         RepairFixture::job(t, {"nov", "已结束", "2024-11-30", "2024-11-30"});
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strToMonth);
         QCOMPARE(listed(form), QStringList{"dec"});
         form.load(R::strOVERDELAY);
@@ -119,7 +120,7 @@ private slots:
         TestDatabase t;
         june(t);
         t.ctx.OperatorRights = Rights::SuperUser;
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         QCOMPARE(listed(form), (QStringList{"e", "g", "f", "b", "a", "d", "c"}));
         form.sort(QStringLiteral("按业务编号排序"));
@@ -137,7 +138,7 @@ private slots:
         TestDatabase t;
         june(t);
         t.ctx.OperatorRights = Rights::SuperUser;
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         QVERIFY(form.search(QStringLiteral("按维修技术员查询"), QStringLiteral("小李")));
         QCOMPARE(form.rowCount(), 3);
@@ -155,7 +156,7 @@ private slots:
         t.ctx.OperatorRights = Rights::SuperUser;
         RepairFixture::job(t, {"m1", "已结束", "2024-06-01", "2024-06-02"});
         t.exec("UPDATE 维修 SET 配件费用 = 3000000, 实际收费 = 12345, 保内 = 1, 已经派工 = 0 WHERE 业务编号 = 'm1'");
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         const ListModel &m = form.model();
         auto cell = [&m](const char *caption) {
@@ -214,7 +215,7 @@ private slots:
         t.exec("UPDATE 维修 SET 物件名称 = 'a#b' WHERE 业务编号 = 'q2'");
         t.exec("INSERT INTO 配件 (单据编号, SN) VALUES ('q1', 'SN-7a'), ('q1', 'SN-7b'), ('q4', 'SN-8')");
         t.exec("INSERT INTO 回访 (业务编号, 回访员) VALUES ('q2', '赵六')");
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         t.prompter.clear();
         QVERIFY(form.search(label, text));
@@ -228,7 +229,7 @@ private slots:
         june(t);
         t.ctx.OperatorRights = quint32(Right::TechnicianView);
         t.ctx.OperatorName = QStringLiteral("老王");
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::OwnOnly);
         form.load(R::strToday, QDate(2024, 6, 3));
         QCOMPARE(listed(form), QStringList{"a"});
         // Empty text: the message, nothing else.
@@ -253,7 +254,7 @@ private slots:
         t.ctx.OperatorRights = Rights::SuperUser;
         for (int i = 0; i < ListModel::PageSize + 5; ++i)
             RepairFixture::job(t, {QStringLiteral("n%1").arg(i, 3, 10, QChar('0')), "待检测", "2024-06-01"});
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         QCOMPARE(form.rowCount(), ListModel::PageSize);
         QVERIFY(form.model().canFetchMore());
@@ -267,7 +268,7 @@ private slots:
         TestDatabase t;
         june(t);
         t.ctx.OperatorRights = Rights::SuperUser;
-        TForm_repair_sh screen(t.ctx, R::strOver);
+        TForm_repair_sh screen(t.ctx, RightsTable::Access::Full, R::strOver);
         screen.show();
         QCOMPARE(screen.grid->model()->rowCount(), 3);
         QCOMPARE(screen.searchModeBox->count(), 13);

@@ -48,9 +48,8 @@ struct ListDeclaration
     bool searchInTableOrder = false; // a search lists in table order until a sort item is chosen
     QList<SortItem> sortItems;       // labels not found sort as the first item
 
-    // An operator whose access to ownAction is not full lists only the rows whose ownerColumn
-    // holds his name, in every mode, search and sort.
-    QString ownAction;
+    // Opened under the technician view, the list holds only the rows whose ownerColumn is the
+    // operator's name, in every mode, search and sort.
     ColumnRef ownerColumn;
 
     QString emptySearchMessage = QStringLiteral("请输入查询内容后再查询！");

@@ -1,12 +1,11 @@
 #include "forms/lists/ListForm.h"
 
-#include "core/app/RightsTable.h"
 #include "data/lists/ListModel.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
 
-ListForm::ListForm(AppContext &ctx, ListDeclaration declaration)
-    : m_ctx(ctx), m_decl(std::move(declaration)), m_model(std::make_unique<ListModel>(ctx.database()))
+ListForm::ListForm(AppContext &ctx, ListDeclaration declaration, RightsTable::Access access)
+    : m_ctx(ctx), m_decl(std::move(declaration)), m_access(access), m_model(std::make_unique<ListModel>(ctx.database()))
 {
 }
 
@@ -30,8 +29,7 @@ void ListForm::load(const QString &mode, const QDate &day)
     m_base.clear();
     if (m && m->conditions)
         m_base = m->conditions(ListArgs{m_ctx.today(), day});
-    m_ownOnly = !m_decl.ownAction.isEmpty()
-        && RightsTable::access(m_decl.ownAction, m_ctx.OperatorRights) != RightsTable::Access::Full;
+    m_ownOnly = m_access != RightsTable::Access::Full && m_decl.ownerColumn.isValid();
     if (m_ownOnly)
         m_base.push_back(ListCondition::equals(m_decl.ownerColumn, m_ctx.OperatorName));
     list(m_base, m_decl.defaultSort);

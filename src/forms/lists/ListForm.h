@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/RightsTable.h"
 #include "forms/lists/ListDeclaration.h"
 
 #include <memory>
@@ -14,7 +15,9 @@ struct AppContext;
 class ListForm
 {
 public:
-    ListForm(AppContext &ctx, ListDeclaration declaration);
+    // access: how the screen was opened; anything but Full (the technician view) restricts every
+    // list to the operator's own rows.
+    ListForm(AppContext &ctx, ListDeclaration declaration, RightsTable::Access access);
     ~ListForm();
 
     const ListDeclaration &declaration() const { return m_decl; }
@@ -49,6 +52,7 @@ private:
 
     AppContext &m_ctx;
     ListDeclaration m_decl;
+    RightsTable::Access m_access;
     std::unique_ptr<ListModel> m_model;
     QString m_mode;
     bool m_ownOnly = false;

@@ -73,14 +73,16 @@ ListDeclaration RepairQueryForm::declaration()
         {QStringLiteral("按收费金额排序"), {C::charged, false}},
         {QStringLiteral("按发票号码排序"), {C::invoiceNumber, false}},
     };
-    d.ownAction = QStringLiteral("业务查询");
     d.ownerColumn = C::technician;
     d.emptySearchMessage = R::EmptySearchMessage;
     d.notFoundMessage = R::NotFoundMessage;
     return d;
 }
 
-RepairQueryForm::RepairQueryForm(AppContext &ctx) : ListForm(ctx, declaration()), m_ctx(ctx) {}
+RepairQueryForm::RepairQueryForm(AppContext &ctx, RightsTable::Access access)
+    : ListForm(ctx, declaration(), access), m_ctx(ctx)
+{
+}
 
 QString RepairQueryForm::number(int row) const
 {

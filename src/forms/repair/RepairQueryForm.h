@@ -12,7 +12,8 @@ struct AppContext;
 class RepairQueryForm : public ListForm
 {
 public:
-    explicit RepairQueryForm(AppContext &ctx);
+    // access: how the screen was opened; OwnOnly (technician view) lists only the operator's jobs.
+    RepairQueryForm(AppContext &ctx, RightsTable::Access access);
 
     static ListDeclaration declaration();
 
