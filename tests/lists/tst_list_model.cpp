@@ -16,17 +16,17 @@ using Cond = ListCondition;
 
 namespace {
 // 3,000 jobs: 37 intake days, an end date on two jobs in three (none on the others), four states,
-// an amount on four in five, a rework every 97th job. Enough rows that pages run deep and that
-// conditions are counted before the list is planned.
+// an amount on four in five, a rework every 97th job, seven brands. Enough rows that pages run
+// deep and that conditions are counted before the list is planned.
 void jobs(TestDatabase &t)
 {
     t.exec("WITH RECURSIVE seq(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM seq WHERE n < 3000) "
-           "INSERT INTO 维修 (业务编号, 接修日期, 返回日期, 当前状态, 实际收费, 客户, 是否返修, 技术员) "
+           "INSERT INTO 维修 (业务编号, 接修日期, 返回日期, 当前状态, 实际收费, 客户, 是否返修, 技术员, 维修物品牌) "
            "SELECT 'n' || n, date('2024-01-01', '+' || (n * 7 % 37) || ' days'), "
            "CASE WHEN n % 3 = 0 THEN NULL ELSE date('2024-03-01', '+' || (n % 11) || ' days') END, "
            "CASE n % 4 WHEN 0 THEN '已结束' WHEN 1 THEN '待检测' WHEN 2 THEN '已取消' ELSE '待维修' END, "
            "CASE WHEN n % 5 = 0 THEN NULL ELSE (n % 13) * 10000 END, '客户' || (n % 101), "
-           "CASE WHEN n % 97 = 0 THEN '是' END, 'T' || (n % 3) FROM seq");
+           "CASE WHEN n % 97 = 0 THEN '是' END, 'T' || (n % 3), 'B' || (n % 7) FROM seq");
 }
 
 ListQuery query(std::vector<ListCondition> conditions, const ListSort &sort)
@@ -102,7 +102,8 @@ private slots:
                                     "customer contains", "state and rework"};
         const std::pair<const char *, bool> sorts[] = {{"", false},        {"接修日期", false}, {"接修日期", true},
                                                        {"返回日期", false}, {"返回日期", true},  {"实际收费", false},
-                                                       {"当前状态", false}, {"业务编号", true}};
+                                                       {"当前状态", false}, {"业务编号", true},
+                                                       {"维修物品牌", true}}; // no index: sorted once
         for (int c = 0; c < 7; ++c)
             for (const auto &[column, descending] : sorts)
                 QTest::addRow("%s, %s%s", conditions[c], *column ? column : "table order", descending ? " down" : "")

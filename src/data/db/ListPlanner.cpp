@@ -101,6 +101,10 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
             }
         }
 
+        // An order without an index cannot drive: the rows are sorted once, into a key list.
+        m_keyList = m_driver >= 0
+            || (!m_query.sort.isTableOrder() && !Schema::hasIndexOn(m_query.sort.column.table, m_query.sort.column.column));
+
         QStringList terms;
         for (int i = 0; i < int(m_query.conditions.size()); ++i)
             terms << render(m_query.conditions[i], i == m_driver, m_whereBinds);
@@ -114,13 +118,17 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
             m_order = column(m_query.sort.column, false) + dir + QStringLiteral(", ") + key + dir;
         }
     } catch (...) {
-        for (const auto &[node, name] : m_keyTables)
-            Sql::exec(m_db, QStringLiteral("DROP TABLE IF EXISTS temp.") + quoted(name));
+        dropKeyTables();
         throw;
     }
 }
 
 ListPlanner::~ListPlanner()
+{
+    dropKeyTables();
+}
+
+void ListPlanner::dropKeyTables()
 {
     for (const auto &[node, name] : m_keyTables) {
         try {

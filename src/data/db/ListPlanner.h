@@ -24,8 +24,9 @@ class Database;
 //   the rows lie close together in a small part of the table (rows written in the same days),
 //   which makes them cheap to read.
 //
-// Conditions that look in another table are evaluated once, into a temporary key table, so a
-// page does not search that table again.
+// An order on a column without an index cannot drive either: its rows are sorted once into a key
+// list as well. Conditions that look in another table are evaluated once, into a temporary key
+// table, so a page does not search that table again.
 class ListPlanner
 {
 public:
@@ -55,7 +56,7 @@ public:
     // True when a condition drives: keyListStatement() lists the keys of every row in order once,
     // and rowsStatement() reads a page of them. Otherwise the order drives and pageStatements()
     // gives each page.
-    bool byKeyList() const { return m_driver >= 0; }
+    bool byKeyList() const { return m_keyList; }
     // The keys of every row, in order (no "LIMIT").
     Statement keyListStatement() const;
     // The fields of the rows whose keys are bound, count of them, in no particular order.
@@ -82,11 +83,13 @@ private:
         qint64 span = 0; // from the smallest to the largest row key
     };
     Probe probe(const ListCondition &c, qint64 limit) const;
+    void dropKeyTables();
 
     Database &m_db;
     ListQuery m_query;
     int m_pageSize;
     int m_driver = -1;
+    bool m_keyList = false;
     QString m_select; // "SELECT ... FROM ..."
     QString m_where;  // the conditions, planned
     QString m_order;  // the order of the key list
