@@ -1,20 +1,12 @@
 #pragma once
 
 #include "data/lists/ListQuery.h"
+#include "forms/lists/ListArgs.h"
 
-#include <QDate>
 #include <QList>
 #include <functional>
 #include <optional>
 #include <vector>
-
-// What a mode's conditions may depend on: today (for "this month") and the day the operator
-// chose when the screen was opened.
-struct ListArgs
-{
-    QDate today;
-    QDate day;
-};
 
 // Everything that makes one list screen: its columns, its modes, its searches and sort items,
 // its messages and whose rows a technician may see. ListForm does the rest. Columns are named
