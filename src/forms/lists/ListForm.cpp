@@ -30,8 +30,13 @@ void ListForm::load(const QString &mode, const QDate &day)
     if (m && m->conditions)
         m_base = m->conditions(ListArgs{m_ctx.today(), day});
     m_ownOnly = m_access != RightsTable::Access::Full && m_decl.ownerColumn.isValid();
-    if (m_ownOnly)
-        m_base.push_back(ListCondition::equals(m_decl.ownerColumn, m_ctx.OperatorName));
+    m_searchBase = m_decl.searchAllRows ? std::vector<ListCondition>{} : m_base;
+    if (m_ownOnly) {
+        const ListCondition own = ListCondition::equals(m_decl.ownerColumn, m_ctx.OperatorName);
+        m_base.push_back(own);
+        if (m_decl.searchAllRows)
+            m_searchBase.push_back(own);
+    }
     list(m_base, m_decl.defaultSort);
 }
 
@@ -50,7 +55,7 @@ bool ListForm::search(const QString &label, const QString &text)
         m_ctx.prompt().warning(s->refusedMessage);
         return false;
     }
-    std::vector<ListCondition> conditions = m_base; // searches do not accumulate
+    std::vector<ListCondition> conditions = m_searchBase; // searches do not accumulate
     conditions.push_back(*condition);
     list(std::move(conditions), m_decl.searchInTableOrder ? ListSort{} : m_decl.defaultSort);
     if (rowCount() == 0)

@@ -51,7 +51,14 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     grid->verticalHeader()->setDefaultSectionSize(22);
     layout->addWidget(grid, 1);
 
-    setFocusProxy(searchBox);
+    // A list without searches (or sort items) shows no search row (or sort box), and starts in its grid.
+    const bool searches = !form.declaration().searches.isEmpty();
+    for (QWidget *w : {static_cast<QWidget *>(searchBox), static_cast<QWidget *>(searchModeBox),
+                       static_cast<QWidget *>(findButton)})
+        w->setVisible(searches);
+    sortBox->setVisible(!form.declaration().sortItems.isEmpty());
+
+    setFocusProxy(searches ? static_cast<QWidget *>(searchBox) : grid);
     using Step = ScreenKit::Step;
     keys.route(searchBox, [this] {
         onFind();
@@ -66,7 +73,7 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
             emit rowChosen(currentRow());
         return Step::stay();
     });
-    keys.startAt(searchBox);
+    keys.startAt(searches ? static_cast<QWidget *>(searchBox) : grid);
 
     connect(searchModeBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSearchMode(); }); });
     connect(sortBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSort(); }); });
