@@ -4,6 +4,7 @@
 #include "core/app/ShopInfo.h"
 #include "core/customers/CustomerRecord.h"
 #include "core/followup/FollowUpPlan.h"
+#include "core/followup/FollowUpVisit.h"
 #include "core/repair/RepairJob.h"
 #include "data/app/NumberPlan.h"
 #include "data/app/NumberPlanTable.h"
@@ -208,6 +209,7 @@ private slots:
         QTest::newRow("编号计划") << static_cast<const ColumnMap *>(&NumberPlanTable::map());
         QTest::newRow("用户管理") << static_cast<const ColumnMap *>(&OperatorTable::map());
         QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
+        QTest::newRow("回访 (whole visit)") << static_cast<const ColumnMap *>(&FollowUpTable::visitMap());
     }
     void mapsAgreeWithTheSchema()
     {
