@@ -30,12 +30,13 @@ void ListForm::load(const QString &mode, const QDate &day)
     if (m && m->conditions)
         m_base = m->conditions(ListArgs{m_ctx.today(), day});
     m_ownOnly = m_access != RightsTable::Access::Full && m_decl.ownerColumn.isValid();
-    m_searchBase = m_decl.searchAllRows ? std::vector<ListCondition>{} : m_base;
-    if (m_ownOnly) {
-        const ListCondition own = ListCondition::equals(m_decl.ownerColumn, m_ctx.OperatorName);
-        m_base.push_back(own);
-        if (m_decl.searchAllRows)
-            m_searchBase.push_back(own);
+    if (m_ownOnly)
+        m_base.push_back(ListCondition::equals(m_decl.ownerColumn, m_ctx.OperatorName));
+    m_searchBase = m_base;
+    if (m_decl.searchAllRows) { // the restriction alone
+        m_searchBase.clear();
+        if (m_ownOnly)
+            m_searchBase.push_back(m_base.back());
     }
     list(m_base, m_decl.defaultSort);
 }

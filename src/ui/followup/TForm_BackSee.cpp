@@ -74,7 +74,7 @@ TForm_BackSee::TForm_BackSee(AppContext &ctx, QWidget *parent) : QWidget(parent)
     m_keys->button(finishButton, [this] { onFinish(); });
     m_keys->button(cancelButton, [this] { onCancel(); });
     m_keys->field(customerNameEdit);
-    m_keys->field(businessTabs, {}, ScreenKit::Walk::Aside);
+    m_keys->field(businessTabs->tabBar(), {}, ScreenKit::Walk::Aside); // arrows choose the tab
     m_keys->field(remarksEdit);
     // After a database error the current visit is shown as the file holds it; the list stays
     // the one taken at opening.

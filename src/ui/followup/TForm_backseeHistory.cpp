@@ -58,7 +58,7 @@ TForm_backseeHistory::TForm_backseeHistory(AppContext &ctx, QWidget *parent) : Q
     tab(BusinessTab, {"业务编号：", "名称：", "类别：", "发生时间：", "结束时间："});
     detailTabs->setFixedHeight(150);
     layout->addWidget(detailTabs);
-    keys->field(detailTabs, {}, ScreenKit::Walk::Aside);
+    keys->field(detailTabs->tabBar(), {}, ScreenKit::Walk::Aside); // arrows choose the tab
     keys->field(opinionEdit);
     setFocusProxy(list);
     // After a database error the list is read again.
