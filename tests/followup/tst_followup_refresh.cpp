@@ -107,10 +107,17 @@ private slots:
         QCOMPARE(column(t, undated, "当前状态"), QStringLiteral("计划中"));
         QCOMPARE(column(t, recent, "距离业务结束时间"), QStringLiteral("0天"));
         QCOMPARE(column(t, recent, "当前状态"), QStringLiteral("计划中"));
-        // A second opening the same day changes nothing more.
+        // A second opening the same day writes no row; the next day rewrites the counts.
+        t.exec("CREATE TABLE written (k INTEGER)");
+        t.exec("CREATE TRIGGER log AFTER UPDATE ON 回访 BEGIN INSERT INTO written VALUES (NEW.rowid); END");
         refresh(t);
+        QCOMPARE(t.count("written"), 0);
         QCOMPARE(t.count("回访", "当前状态 = '已过期'"), 4);
         QCOMPARE(t.count("回访", "当前状态 = '计划中'"), 2);
+        t.ctx.fixedNow = t.ctx.fixedNow.addDays(1);
+        refresh(t);
+        QCOMPARE(t.count("written"), 1);
+        QCOMPARE(column(t, recent, "距离业务结束时间"), QStringLiteral("1天"));
     }
 
     // A failure in the expiry step leaves the first step unwritten too.

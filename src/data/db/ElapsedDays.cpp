@@ -8,5 +8,9 @@ QString ElapsedDays::expression(const QString &dateColumn)
 
 QVariant ElapsedDays::moment(const QDateTime &when)
 {
-    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    // The engine's own day number of the moment, computed as it computes one from text (whole
+    // milliseconds from the start of the Julian period, then divided once), so the counts are
+    // the same; bound as a number, it is not parsed again for every row.
+    const qint64 ms = when.date().toJulianDay() * 86400000 - 43200000 + when.time().msecsSinceStartOfDay();
+    return double(ms) / 86400000.0;
 }

@@ -16,22 +16,26 @@ void FollowUpVisits::refresh(const FollowUpSettings &settings, const QDateTime &
 {
     const QString days = ElapsedDays::expression(ColumnMap::quoted(T::Ended.column));
     const QVariant moment = ElapsedDays::moment(now);
-    const QString table = ColumnMap::quoted(T::Table);
     const QString count = ColumnMap::quoted(T::DaysSinceEnd.column);
     const QString state = ColumnMap::quoted(T::State.column);
     // A visit whose end is no date keeps its count and its state.
-    const QString setCount = QStringLiteral("%1 = COALESCE(CAST(%2 AS TEXT) || ?, %1)").arg(count, days);
+    const QString newCount = QStringLiteral("COALESCE(CAST(%1 AS TEXT) || ?, %2)").arg(days, count);
+    const QVariantList newCountValues{moment, DaySuffix};
 
+    // Each step moves the visits of one state where `moves` holds and rewrites their counts;
+    // a visit whose count and state stay as they are is not written, so opening the screen
+    // again the same day writes nothing.
+    auto step = [&](const QString &from, const QString &moves, const QVariantList &movesValues, const QString &to) {
+        const QString statement =
+            QStringLiteral("UPDATE %1 SET %2 = %3, %4 = CASE WHEN %5 THEN ? ELSE %4 END "
+                           "WHERE %4 = ? AND (%2 IS DISTINCT FROM %3 OR %5)")
+                .arg(ColumnMap::quoted(T::Table), count, newCount, state, moves);
+        Sql::exec(m_db, statement, newCountValues + movesValues + QVariantList{to, from} + newCountValues + movesValues);
+    };
     TransactionGuard tx(m_db);
-    Sql::exec(m_db,
-              QStringLiteral("UPDATE %1 SET %2, %3 = CASE WHEN %4 >= ? THEN ? ELSE %3 END WHERE %3 = ?")
-                  .arg(table, setCount, state, days),
-              {moment, DaySuffix, moment, settings.startDay, FollowUpState::Due, FollowUpState::Planned});
-    Sql::exec(m_db,
-              QStringLiteral("UPDATE %1 SET %2, %3 = CASE WHEN ? = 1 AND %4 > ? THEN ? ELSE %3 END WHERE %3 = ?")
-                  .arg(table, setCount, state, days),
-              {moment, DaySuffix, settings.cancelOverdue ? 1 : 0, moment, settings.stopDay, FollowUpState::Expired,
-               FollowUpState::Due});
+    step(FollowUpState::Planned, days + QStringLiteral(" >= ?"), {moment, settings.startDay}, FollowUpState::Due);
+    step(FollowUpState::Due, QStringLiteral("? = 1 AND %1 > ?").arg(days),
+         {settings.cancelOverdue ? 1 : 0, moment, settings.stopDay}, FollowUpState::Expired);
     tx.commit();
 }
 
