@@ -13,6 +13,7 @@
 #include "ui/app/TForm_login.h"
 #include "ui/app/TForm_selDate.h"
 #include "ui/app/TForm_welcome.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -21,7 +22,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -46,6 +46,7 @@ TForm_main::TForm_main(AppContext &ctx, QWidget *parent, const ScreenCatalog *ca
 {
     setWindowTitle(Startup::ProductTitle);
     resize(1024, 720);
+    m_keys = new ScreenKit(this, ctx.prompter);
 
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
@@ -90,8 +91,12 @@ void TForm_main::buildLeftColumn()
         for (const QString &leaf : leaves)
             new QTreeWidgetItem(g, {leaf});
     }
-    tree->installEventFilter(this);
-    connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { selectItem(item); });
+    // Enter on a node opens it, as a click does; the screen it opens takes the focus.
+    m_keys->route(tree, [this] {
+        selectItem(tree->currentItem());
+        return ScreenKit::Step::done();
+    });
+    connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { m_keys->run([=] { selectItem(item); }); });
     nav->addWidget(tree, 1);
 
     businessPanel = new QWidget(this);
@@ -108,7 +113,7 @@ void TForm_main::buildLeftColumn()
         b->setObjectName(caption);
         b->setMinimumHeight(34);
         (caption == QStringLiteral("商品出售") || caption == QStringLiteral("当前库存") ? panel : flowLayout)->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, caption] { pressPanelButton(caption); });
+        m_keys->button(b, [this, caption] { pressPanelButton(caption); });
     }
     panel->addStretch(1);
 }
@@ -119,7 +124,7 @@ void TForm_main::buildToolBar()
     bar->setMovable(false);
     bar->addAction(QStringLiteral("面板"), this, &TForm_main::showBusinessPanel);
     bar->addAction(QStringLiteral("记事"), this, [this] {
-        openEntry(QStringLiteral("记事"), QStringLiteral(" 记事"));
+        m_keys->run([this] { openEntry(QStringLiteral("记事"), QStringLiteral(" 记事")); });
     });
     bar->addAction(QStringLiteral("导航"), this, &TForm_main::showNavigation);
     bar->addAction(QStringLiteral("退出"), this, [this] {
@@ -131,7 +136,7 @@ void TForm_main::buildToolBar()
 void TForm_main::buildMenu()
 {
     auto add = [this](QMenu *menu, const QString &item) {
-        QAction *a = menu->addAction(item, this, [this, item] { menuAction(item); });
+        QAction *a = menu->addAction(item, this, [this, item] { m_keys->run([this, item] { menuAction(item); }); });
         a->setObjectName(item);
     };
     QMenu *maintenance = menuBar()->addMenu(QStringLiteral(" 维护[&M]"));
@@ -223,8 +228,11 @@ void TForm_main::showNavigation()
     businessPanel->setFixedWidth(2);
     navigationPanel->setMinimumWidth(ColumnWidth);
     navigationPanel->setMaximumWidth(ColumnWidth);
+    showContents(businessPanel, false);
+    showContents(navigationPanel, true);
     m_panelShown = false;
     setStatus(Navigation::TreeStatus);
+    ScreenKit::focus(tree);
 }
 
 void TForm_main::showBusinessPanel()
@@ -232,8 +240,19 @@ void TForm_main::showBusinessPanel()
     navigationPanel->setFixedWidth(2);
     businessPanel->setMinimumWidth(ColumnWidth);
     businessPanel->setMaximumWidth(ColumnWidth);
+    showContents(navigationPanel, false);
+    showContents(businessPanel, true);
     m_panelShown = true;
     setStatus(Navigation::PanelStatus);
+    if (auto *first = panelButton(Navigation::panelButtons().value(0)))
+        ScreenKit::focus(first);
+}
+
+void TForm_main::showContents(QWidget *panel, bool shown)
+{
+    // A column reduced to its 2-pixel strip shows nothing of what it holds.
+    for (QWidget *w : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        w->setVisible(shown);
 }
 
 void TForm_main::destroyCurrent()
@@ -307,13 +326,6 @@ void TForm_main::openWorkspace(QWidget *screen)
 
 bool TForm_main::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == tree && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            selectItem(tree->currentItem());
-            return true;
-        }
-    }
     if (event->type() == QEvent::Close) {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(watched)) {
             // A workspace screen's own close box only minimises it; the next screen replaces it.

@@ -11,6 +11,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class ScreenCatalog;
+class ScreenKit;
 class TForm_welcome;
 
 // The main window: navigation tree, business panel, tool bar, menu and status bar around the
@@ -65,6 +66,7 @@ private:
     void buildToolBar();
     void buildLeftColumn();
     void setStatus(const QString &text);
+    static void showContents(QWidget *panel, bool shown);
     void destroyCurrent();
     void destroyWelcome();
     bool allowed(const QString &action);
@@ -82,6 +84,7 @@ private:
 
     AppContext &m_ctx;
     const ScreenCatalog &m_catalog;
+    ScreenKit *m_keys = nullptr;
     QPointer<QMdiSubWindow> m_current;
     QPointer<TForm_welcome> m_welcome;
     QPointer<QMdiSubWindow> m_welcomeWindow;

@@ -5,6 +5,7 @@
 #include "forms/app/Prompter.h"
 #include "forms/app/Startup.h"
 #include "ui/app/TForm_interfaceset.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -67,21 +68,23 @@ TForm_welcome::TForm_welcome(AppContext &ctx, QWidget *parent)
     footer->installEventFilter(this);
     layout->addWidget(footer);
 
+    // The links in reading order, then the backup link and the check box.
+    m_keys = new ScreenKit(this, ctx.prompter);
+    link(registerLink, QStringLiteral("RepairReg"));
     link(checkLink, QStringLiteral("RepairCheck"));
     link(repairLink, QStringLiteral("RepairDealWith"));
     link(chargeLink, QStringLiteral("RepairCharge"));
-    link(registerLink, QStringLiteral("RepairReg"));
-    link(warningLink, QStringLiteral("StockWarning"));
     link(stockLink, QStringLiteral("ViewStock"));
-    connect(backupLink, &QPushButton::clicked, this, &TForm_welcome::backupRequested);
-    connect(panelCheck, &QCheckBox::clicked, this, [this](bool on) { m_form.setPanelAtStart(on); });
+    link(warningLink, QStringLiteral("StockWarning"));
+    m_keys->button(backupLink, [this] { emit backupRequested(); });
+    m_keys->button(panelCheck, [this] { m_form.setPanelAtStart(panelCheck->isChecked()); });
 
-    refresh();
+    m_keys->run([this] { refresh(); });
 }
 
 void TForm_welcome::link(QPushButton *button, const QString &action)
 {
-    connect(button, &QPushButton::clicked, this, [this, action] {
+    m_keys->button(button, [this, action] {
         if (!RightsTable::allows(action, m_ctx.OperatorRights)) {
             m_ctx.prompt().warning(RightsTable::DeniedMessage);
             return;

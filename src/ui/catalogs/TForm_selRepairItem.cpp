@@ -2,9 +2,10 @@
 
 #include "data/catalogs/CatalogStore.h"
 #include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -18,14 +19,22 @@ TForm_selRepairItem::TForm_selRepairItem(AppContext &ctx, QWidget *parent) : QDi
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setStretchLastSection(true);
-    grid->installEventFilter(this);
+    grid->setAccessibleName(QStringLiteral("维修项目"));
+    GridLook::apply(grid, {1});
     layout->addWidget(grid);
 
-    const CatalogStore store(ctx.database(), QStringLiteral("维修项目目录"),
-                             {QStringLiteral("维修项目"), QStringLiteral("收费")});
-    for (const CatalogRow &r : store.all())
-        m_items << RepairItemChoice{r.values.value(0), Money::parse(r.values.value(1)).value_or(Money())};
+    // Enter in the list chooses its current row.
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->route(grid, [this] {
+        chooseCurrent();
+        return ScreenKit::Step::done();
+    });
+    keys->run([&] {
+        const CatalogStore store(ctx.database(), QStringLiteral("维修项目目录"),
+                                 {QStringLiteral("维修项目"), QStringLiteral("收费")});
+        for (const CatalogRow &r : store.all())
+            m_items << RepairItemChoice{r.values.value(0), Money::parse(r.values.value(1)).value_or(Money())};
+    });
     grid->setRowCount(int(m_items.size()));
     for (int i = 0; i < m_items.size(); ++i) {
         grid->setItem(i, 0, new QTableWidgetItem(m_items.at(i).name));
@@ -51,16 +60,4 @@ void TForm_selRepairItem::chooseCurrent()
         m_chosen = m_items.value(row);
     }
     accept();
-}
-
-bool TForm_selRepairItem::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == grid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            chooseCurrent();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

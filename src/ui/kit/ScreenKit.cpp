@@ -173,8 +173,8 @@ bool ScreenKit::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_screen && !m_shown) {
             m_shown = true;
             watchButtons();
-            // After the screen's own show handling, which may fill the inputs first.
-            QMetaObject::invokeMethod(this, &ScreenKit::giveFirstFocus, Qt::QueuedConnection);
+            // Before the screen's own show handling, which may still move the focus on purpose.
+            giveFirstFocus();
         }
         break;
     case QEvent::ReadOnlyChange:
@@ -227,8 +227,9 @@ void ScreenKit::enter(int index)
         static_cast<QAbstractButton *>(entry.widget.data())->click();
         return;
     }
+    // A read-only field is not being edited: nothing to check, Enter only moves on.
     Step step = Step::next();
-    if (entry.route && !run([&] { step = entry.route(); }))
+    if (entry.route && !isReadOnly(entry.widget) && !run([&] { step = entry.route(); }))
         step = Step::stay();
     go(step, index);
 }
@@ -243,14 +244,16 @@ void ScreenKit::go(const Step &step, int from)
     case Step::Kind::Stay:
         break;
     case Step::Kind::To:
-        if (step.m_target) {
+        if (step.m_target && step.m_target != m_entries.at(from).widget) {
             focus(step.m_target);
             return;
         }
-        break;
+        break; // back to the field itself: as refused
     case Step::Kind::Press:
         focus(step.m_target);
         static_cast<QAbstractButton *>(step.m_target)->click();
+        return;
+    case Step::Kind::Done:
         return;
     }
     // A refused field keeps the focus, even when a message box took it meanwhile, with its text
@@ -288,7 +291,11 @@ QWidget *ScreenKit::nextAfter(int index) const
 
 void ScreenKit::giveFirstFocus()
 {
+    // The named start, else the first entry to type in, else the first that takes the focus.
     QWidget *target = m_start;
+    for (int i = 0; !target && i < m_entries.size(); ++i)
+        if (canTakeFocus(m_entries.at(i).widget) && !isReadOnly(m_entries.at(i).widget))
+            target = m_entries.at(i).widget;
     for (int i = 0; !target && i < m_entries.size(); ++i)
         if (canTakeFocus(m_entries.at(i).widget))
             target = m_entries.at(i).widget;

@@ -23,11 +23,11 @@ class QWidget;
 //     keys->onError([this] { refill(); });
 //
 // The list is the tab order (Tab and Shift+Tab go round it) and the Enter walk. Its first entry
-// gets the focus when the screen is first shown (startAt() names another). Enter in a field runs
-// its check: a check that refuses keeps the focus in the field (its text selected), one that
-// passes moves the focus to the next field of the walk, passing over entries set aside and
-// those disabled, hidden or read-only. Enter on a focused button presses it, listed or not. A
-// memo passes Tab on and keeps Enter for its new lines.
+// open for typing gets the focus when the screen is first shown (startAt() names another). Enter
+// in a field runs its check: a check that refuses keeps the focus in the field (its text
+// selected), one that passes moves the focus to the next field of the walk, passing over entries
+// set aside and those disabled, hidden or read-only. Enter on a focused button presses it,
+// listed or not. A memo passes Tab on and keeps Enter for its new lines.
 //
 // Every action (a button's click by mouse, Enter, Space or mnemonic; a shortcut) and every check
 // runs through run(): a database error stops it, is shown through the program's one error sink
@@ -47,10 +47,11 @@ public:
         static Step stay() { return Step(Kind::Stay, nullptr); }  // the focus stays in the field
         static Step to(QWidget *w) { return Step(Kind::To, w); }  // straight to w (null: stay)
         static Step press(QAbstractButton *b);                    // to the button, and press it
+        static Step done() { return Step(Kind::Done, nullptr); }  // the route placed the focus itself
 
     private:
         friend class ScreenKit;
-        enum class Kind { Next, Stay, To, Press };
+        enum class Kind { Next, Stay, To, Press, Done };
         Step(Kind kind, QWidget *target) : m_kind(kind), m_target(target) {}
         Kind m_kind;
         QWidget *m_target;

@@ -1,8 +1,8 @@
 #include "ui/stock/TForm_stockIN.h"
 
-#include "ui/app/EnterKeyFilter.h"
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
 #include "ui/catalogs/TForm_fittings.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,13 +56,10 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
     addLabelled(1, 0, QStringLiteral("供应商："), supplierBox);
     addLabelled(1, 1, QStringLiteral("入库原因："), reasonBox);
     layout->addLayout(header);
-    // Enter in the header moves on to the next field.
-    auto *enter = new EnterKeyFilter(this);
-    for (QWidget *input : std::initializer_list<QWidget *>{billNumberEdit, handledByEdit, dateEdit, supplierBox, reasonBox}) {
-        input->installEventFilter(enter);
-        for (QWidget *inner : input->findChildren<QWidget *>())
-            inner->installEventFilter(enter);
-    }
+    // Enter in the header moves on to the next field, from the last one into the lines.
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    for (QWidget *input : std::initializer_list<QWidget *>{billNumberEdit, handledByEdit, dateEdit, supplierBox})
+        keys->field(input);
 
     grid = new QTableWidget(C::LineCount, C::ColumnCount, this);
     grid->setHorizontalHeaderLabels(StockInForm::headers());
@@ -76,6 +73,8 @@ TForm_stockIN::TForm_stockIN(AppContext &ctx, QWidget *parent) : QDialog(parent)
         for (int c = 0; c < C::ColumnCount; ++c)
             grid->setItem(r, c, new QTableWidgetItem);
     layout->addWidget(grid, 1);
+    keys->route(reasonBox, [this] { return ScreenKit::Step::to(grid); });
+    keys->field(grid, {}, ScreenKit::Walk::OwnKeys);
 
     pickButton = new QToolButton(grid->viewport());
     pickButton->setText(QStringLiteral("..."));
