@@ -239,6 +239,32 @@ private slots:
         press(preview, QStringLiteral("最后一页"));
         QCOMPARE(preview.currentPage(), store->pageCount());
     }
+
+    // A title in bold is set in a face that has a real bold; the regular text stays in the
+    // page's face. The preview draws with the same painter as the file.
+    void boldTitlesUseARealBoldFace()
+    {
+        ReportPage page = pageWith(QStringLiteral("正文"));
+        ReportOp title;
+        title.rect = QRectF(20, 5, 150, 12);
+        title.text = QStringLiteral("维修取物凭证");
+        title.pt = 16;
+        title.bold = true;
+        page.ops << title;
+        auto store = std::make_shared<PageStore>(QStringLiteral("凭证"));
+        store->append(page);
+        store->finish();
+        ScriptedPrompter prompter;
+        TForm_Preview preview(prompter, store);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bold.pdf"));
+        prompter.files << path;
+        press(preview, QStringLiteral("导出PDF"));
+        const QString fonts = PdfText::run(QStringLiteral("pdffonts"), {path});
+        QVERIFY2(fonts.contains(QStringLiteral("NotoSansCJK")) && fonts.contains(QStringLiteral("Bold")), qPrintable(fonts));
+        QVERIFY2(fonts.contains(QStringLiteral("WenQuanYi")), qPrintable(fonts));
+        QVERIFY(PdfText::compact(path).contains(QStringLiteral("维修取物凭证")));
+    }
 };
 
 QTEST_MAIN(TestPreview)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -21,6 +22,19 @@ bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
 {
     const QRectF needed = painter.boundingRect(box, flags, text);
     return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
+}
+
+// The face bold text is drawn in: the page's own when it has a real bold, else the CJK face
+// that has one; empty when none is installed, and then bold text stays regular, because the
+// bold Qt makes up for a face without one smears Chinese glyphs.
+QString boldFamily(const QString &family)
+{
+    const QString CjkWithBold = QStringLiteral("Noto Sans CJK SC");
+    if (QFontDatabase::styles(family).contains(QStringLiteral("Bold")))
+        return family;
+    if (QFontDatabase::styles(CjkWithBold).contains(QStringLiteral("Bold")))
+        return CjkWithBold;
+    return {};
 }
 
 QPageSize pageSizeOf(const ReportPage &page)
@@ -69,7 +83,9 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
                 fontBold = op.bold;
                 // Point size to tenths of a millimetre: 1 pt = 25.4 / 72 mm.
                 font.setPixelSize(qMax(1, qRound(op.pt * 25.4 / 72.0 * Unit)));
-                font.setBold(op.bold);
+                const QString bold = op.bold ? boldFamily(page.fontFamily) : QString();
+                font.setFamily(bold.isEmpty() ? page.fontFamily : bold);
+                font.setBold(!bold.isEmpty());
                 painter.setFont(font);
             }
             const QRectF inner = op.frame ? r.adjusted(padding, 0, -padding, 0) : r;
