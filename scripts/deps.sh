@@ -5,7 +5,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-charts-dev qt6-translations-l10n
   libxlsxwriter-dev libbenchmark-dev
-  fonts-wqy-zenhei fonts-noto-cjk poppler-utils xvfb xauth xdotool
+  fonts-wqy-zenhei poppler-utils xvfb xauth xdotool
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

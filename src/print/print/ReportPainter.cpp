@@ -24,17 +24,13 @@ bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
     return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
 }
 
-// The face bold text is drawn in: the page's own when it has a real bold, else the CJK face
-// that has one; empty when none is installed, and then bold text stays regular, because the
-// bold Qt makes up for a face without one smears Chinese glyphs.
-QString boldFamily(const QString &family)
+// Bold only where the face has a real bold. The bold Qt makes up for a face without one
+// (WenQuanYi Zen Hei has none) smears Chinese glyphs; such titles stand out by their size alone.
+// (Debian's one CJK face with a bold, Noto Sans CJK, cannot stand in: in a PDF written by Qt its
+// shared glyphs read back as Kangxi radicals, "户" as "⼾".)
+bool hasRealBold(const QString &family)
 {
-    const QString CjkWithBold = QStringLiteral("Noto Sans CJK SC");
-    if (QFontDatabase::styles(family).contains(QStringLiteral("Bold")))
-        return family;
-    if (QFontDatabase::styles(CjkWithBold).contains(QStringLiteral("Bold")))
-        return CjkWithBold;
-    return {};
+    return QFontDatabase::styles(family).contains(QStringLiteral("Bold"));
 }
 
 QPageSize pageSizeOf(const ReportPage &page)
@@ -83,9 +79,7 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
                 fontBold = op.bold;
                 // Point size to tenths of a millimetre: 1 pt = 25.4 / 72 mm.
                 font.setPixelSize(qMax(1, qRound(op.pt * 25.4 / 72.0 * Unit)));
-                const QString bold = op.bold ? boldFamily(page.fontFamily) : QString();
-                font.setFamily(bold.isEmpty() ? page.fontFamily : bold);
-                font.setBold(!bold.isEmpty());
+                font.setBold(op.bold && hasRealBold(page.fontFamily));
                 painter.setFont(font);
             }
             const QRectF inner = op.frame ? r.adjusted(padding, 0, -padding, 0) : r;
