@@ -20,6 +20,7 @@
 #include <QEventLoop>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
@@ -45,7 +47,11 @@ TForm_main::TForm_main(AppContext &ctx, QWidget *parent, const ScreenCatalog *ca
     : QMainWindow(parent), m_ctx(ctx), m_catalog(catalog ? *catalog : ScreenCatalog::instance())
 {
     setWindowTitle(Startup::ProductTitle);
-    resize(1024, 720);
+    // Maximised fills the screen only where a window manager does it; the geometry does it anywhere.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    else
+        resize(1024, 720);
     m_keys = new ScreenKit(this, ctx.prompter);
 
     auto *central = new QWidget(this);
@@ -91,6 +97,7 @@ void TForm_main::buildLeftColumn()
         for (const QString &leaf : leaves)
             new QTreeWidgetItem(g, {leaf});
     }
+    tree->setCurrentItem(tree->topLevelItem(0)); // the arrow keys start from the first node
     // Enter on a node opens it, as a click does; the screen it opens takes the focus.
     m_keys->route(tree, [this] {
         selectItem(tree->currentItem());
