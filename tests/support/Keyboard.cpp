@@ -13,8 +13,11 @@ QWidget *Keyboard::focused()
 
 void Keyboard::type(const QString &text)
 {
-    if (QWidget *w = focused())
-        ChineseTyping::type(w, text);
+    // Each character to whatever has the focus then: a keystroke that opens an editor (a grid
+    // cell) sends the rest there, as a real keyboard does.
+    for (const QChar ch : text)
+        if (QWidget *w = focused())
+            ChineseTyping::type(w, QString(ch));
 }
 
 void Keyboard::press(Qt::Key key, Qt::KeyboardModifiers modifiers)

@@ -1,8 +1,7 @@
 #include "ui/app/TForm_welcome.h"
 
-#include "core/app/RightsTable.h"
 #include "forms/app/AppContext.h"
-#include "forms/app/Prompter.h"
+#include "forms/app/Navigation.h"
 #include "forms/app/Startup.h"
 #include "ui/app/TForm_interfaceset.h"
 #include "ui/kit/ScreenKit.h"
@@ -70,27 +69,23 @@ TForm_welcome::TForm_welcome(AppContext &ctx, QWidget *parent)
 
     // The links in reading order, then the backup link and the check box.
     m_keys = new ScreenKit(this, ctx.prompter);
-    link(registerLink, QStringLiteral("RepairReg"));
-    link(checkLink, QStringLiteral("RepairCheck"));
-    link(repairLink, QStringLiteral("RepairDealWith"));
-    link(chargeLink, QStringLiteral("RepairCharge"));
-    link(stockLink, QStringLiteral("ViewStock"));
-    link(warningLink, QStringLiteral("StockWarning"));
+    link(registerLink, Navigation::RepairReg);
+    link(checkLink, Navigation::RepairCheck);
+    link(repairLink, Navigation::RepairDealWith);
+    link(chargeLink, Navigation::RepairCharge);
+    link(stockLink, Navigation::ViewStock);
+    link(warningLink, Navigation::StockWarning);
     m_keys->button(backupLink, [this] { emit backupRequested(); });
     m_keys->button(panelCheck, [this] { m_form.setPanelAtStart(panelCheck->isChecked()); });
 
     m_keys->run([this] { refresh(); });
 }
 
+// The main window tests the link's right before it opens anything.
 void TForm_welcome::link(QPushButton *button, const QString &action)
 {
-    m_keys->button(button, [this, action] {
-        if (!RightsTable::allows(action, m_ctx.OperatorRights)) {
-            m_ctx.prompt().warning(RightsTable::DeniedMessage);
-            return;
-        }
-        emit panelActionRequested(action);
-    });
+    m_links.insert(button, action);
+    m_keys->button(button, [this, action] { emit panelActionRequested(action); });
 }
 
 void TForm_welcome::refresh()

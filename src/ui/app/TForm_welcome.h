@@ -2,6 +2,7 @@
 
 #include "forms/app/WelcomeForm.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 
@@ -29,6 +30,9 @@ public:
     QCheckBox *panelCheck = nullptr;
     QLabel *footer = nullptr;
 
+    // The link buttons with the panel action each asks for.
+    const QHash<QPushButton *, QString> &links() const { return m_links; }
+
     // Reads the setting, the counts and the picture (done on show, again on demand).
     void refresh();
     bool hasPicture() const { return !m_picture.isNull(); }
@@ -36,7 +40,7 @@ public:
     void editPicture();
 
 signals:
-    // One of "ViewStock", "RepairReg", "RepairDealWith", "RepairCharge", "RepairCheck", "StockWarning".
+    // One of the panel actions of Navigation ("RepairCheck", "StockWarning" ...).
     void panelActionRequested(const QString &action);
     void backupRequested();
 
@@ -55,4 +59,5 @@ private:
     WelcomeForm m_form;
     ScreenKit *m_keys = nullptr;
     QPixmap m_picture;
+    QHash<QPushButton *, QString> m_links;
 };
