@@ -34,7 +34,7 @@ TForm_price::TForm_price(AppContext &ctx, QWidget *parent) : QDialog(parent), m_
     latestPrice = new QLabel(this);
     panel->addRow(ScreenKit::caption(saleEdit, QStringLiteral("销售价：")), saleEdit);
     panel->addRow(ScreenKit::caption(repairEdit, QStringLiteral("维修更换价：")), repairEdit);
-    panel->addRow(QStringLiteral("最新进价："), latestPrice);
+    panel->addRow(ScreenKit::caption(latestPrice, QStringLiteral("最新进价：")), latestPrice);
     layout->addLayout(panel);
 
     auto *buttons = new QHBoxLayout;
