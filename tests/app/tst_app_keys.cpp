@@ -14,6 +14,7 @@
 #include "ui/app/TForm_right.h"
 #include "ui/app/TForm_selDate.h"
 #include "ui/app/TForm_storeroomList.h"
+#include "ui/app/TForm_welcome.h"
 #include "ui/app/VantrelApplication.h"
 #include "ui/maintenance/TForm_backuppath.h"
 #include "ui/repair/TForm_reg.h"
@@ -154,6 +155,26 @@ private slots:
         enter();
         QCOMPARE(statusInside, QStringLiteral(" 维修登记"));
         QCOMPARE(s.main->status(), QStringLiteral(" 欢迎使用"));
+    }
+
+    // From the tree Tab goes on into the welcome screen; Enter on a link opens its screen.
+    void welcomeLinksFromTheKeyboard()
+    {
+        Session s;
+        s.show();
+        QCOMPARE(focused(), s.main->tree);
+        tab();
+        QCOMPARE(focused(), s.main->welcome()->registerLink);
+        tab();
+        QCOMPARE(focused(), s.main->welcome()->checkLink);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        bool opened = false;
+        whenModal([&](QWidget *w) {
+            opened = qobject_cast<TForm_reg *>(w);
+            press(Qt::Key_Escape);
+        });
+        enter();
+        QVERIFY(opened);
     }
 
     // The business panel: its first button has the focus, Enter presses it; the folded tree

@@ -7,6 +7,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -270,9 +271,15 @@ void ScreenKit::go(const Step &step, int from)
 
 QWidget *ScreenKit::neighbour(int index, int direction) const
 {
+    // A dialog's list is all of it: Tab goes round. A screen inside another window (the main
+    // window's column, a workspace screen) hands Tab on past its ends to the window's own order.
+    const bool round = qobject_cast<QDialog *>(m_screen);
     const int n = int(m_entries.size());
     for (int step = 1; step < n; ++step) {
-        QWidget *w = m_entries.at(((index + direction * step) % n + n) % n).widget;
+        const int i = index + direction * step;
+        if (!round && (i < 0 || i >= n))
+            return nullptr;
+        QWidget *w = m_entries.at((i % n + n) % n).widget;
         if (canTakeFocus(w))
             return w;
     }

@@ -22,7 +22,8 @@ class QWidget;
 //     keys->button(saveButton, [this] { onSave(); });
 //     keys->onError([this] { refill(); });
 //
-// The list is the tab order (Tab and Shift+Tab go round it) and the Enter walk. Its first entry
+// The list is the tab order (in a dialog Tab and Shift+Tab go round it; elsewhere they go on
+// past its ends in the window's order) and the Enter walk. Its first entry
 // open for typing gets the focus when the screen is first shown (startAt() names another). Enter
 // in a field runs its check: a check that refuses keeps the focus in the field (its text
 // selected), one that passes moves the focus to the next field of the walk, passing over entries
@@ -112,7 +113,7 @@ private:
     void enter(int index);
     void go(const Step &step, int from);
     QWidget *nextAfter(int index) const;
-    QWidget *neighbour(int index, int direction) const; // Tab and Shift+Tab, round the list
+    QWidget *neighbour(int index, int direction) const; // Tab and Shift+Tab
     void giveFirstFocus();
     void watchButtons();
     static bool isButton(const QWidget *w);
