@@ -1,6 +1,7 @@
 #include "data/db/Database.h"
 
 #include "core/app/DateText.h"
+#include "data/db/IndexUpkeep.h"
 #include "data/db/Schema.h"
 #include "data/db/Sql.h"
 #include "data/db/TransactionGuard.h"
@@ -57,6 +58,7 @@ void Database::open()
             throw DbError(c.lastError().text());
         configure(c);
     }
+    IndexUpkeep::addMissing(*this);
 }
 
 void Database::close()
