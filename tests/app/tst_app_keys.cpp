@@ -4,7 +4,6 @@
 #include "WhenModal.h"
 #include "core/app/Right.h"
 #include "data/app/OperatorStore.h"
-#include "data/repair/RepairQueryModel.h"
 #include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_NOPlan.h"
 #include "ui/app/TForm_exit.h"
@@ -424,8 +423,6 @@ private slots:
         QVERIFY(screen);
         screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-        if (qobject_cast<TForm_repair_sh *>(screen.get()))
-            QSKIP("the repair query is laid out by the list screens' own mechanism");
         for (QWidget *w : screen->findChildren<QWidget *>()) {
             if (!w->isVisible())
                 continue;
