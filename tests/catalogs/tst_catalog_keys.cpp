@@ -4,6 +4,7 @@
 #include "TestDatabase.h"
 #include "WhenModal.h"
 #include "core/app/Right.h"
+#include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_main.h"
 #include "ui/catalogs/CatalogScreen.h"
 #include "ui/catalogs/NameListScreen.h"
@@ -162,23 +163,95 @@ private slots:
         QCOMPARE(s.t.count("维修项目目录", "维修项目 = '清洁' AND 收费 = 15000"), 1);
     }
 
-    // A name list: the list has the focus, Tab reaches "新建[&N]", whose input box asks the name.
-    void nameList()
+    // Every name list: the list has the focus, Tab reaches "新建[&N]", whose input box asks the
+    // name; the row is stored.
+    void nameLists_data()
     {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("column");
+        QTest::newRow("配件分类目录") << "配件分类目录" << "类别目录" << "类别";
+        QTest::newRow("维修物类别目录") << "维修物类别目录" << "维修物类别目录" << "类别";
+        QTest::newRow("维修物品牌目录") << "维修物品牌目录" << "品牌目录" << "品牌";
+        QTest::newRow("故障描述目录") << "故障描述目录" << "故障描述" << "故障描述";
+        QTest::newRow("客户分类目录") << "客户分类目录" << "客户分类" << "客户类别";
+        QTest::newRow("维修状态目录") << "维修状态目录" << "维修情况" << "维修情况";
+    }
+    void nameLists()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, table);
+        QFETCH(QString, column);
         Session s;
+        bool done = false;
         whenModal([&](QWidget *w) {
             auto *screen = qobject_cast<NameListScreen *>(w);
             QVERIFY(screen);
             QCOMPARE(focused(), screen->grid);
             tab();
             QCOMPARE(focused(), screen->newButton);
-            s.t.prompter.inputs << QStringLiteral("联想");
+            s.t.prompter.inputs << QStringLiteral("新的一项");
             enter();
             QCOMPARE(screen->grid->model()->rowCount(), 1);
+            done = true;
             press(Qt::Key_Escape);
         });
-        s.main->selectNode(QStringLiteral("维修物品牌目录"));
-        QCOMPARE(s.t.count("品牌目录", "品牌 = '联想'"), 1);
+        // As the main window opens it: its tree node, or the catalog entry of a screen that
+        // other screens open.
+        if (s.main->findNode(entry))
+            s.main->selectNode(entry);
+        else
+            QScopedPointer<QDialog>(qobject_cast<QDialog *>(ScreenCatalog::instance().find(entry)->make(s.t.ctx, s.main.get())))->exec();
+        QVERIFY(done);
+        QCOMPARE(s.t.count(table, QStringLiteral("\"%1\" = '新的一项'").arg(column)), 1);
+    }
+
+    // The other list-and-panel catalogs: a new row typed in from the list's Enter to "保存[&S]".
+    void panelCatalogs_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("column");
+        QTest::newRow("技术员目录") << "技术员目录" << "技术员目录" << "技术员";
+        QTest::newRow("回访员目录") << "回访员目录" << "回访员" << "回访员";
+        QTest::newRow("配件目录") << "配件目录" << "配件目录" << "配件编号";
+    }
+    void panelCatalogs()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, table);
+        QFETCH(QString, column);
+        Session s;
+        s.t.exec("INSERT INTO 类别目录 (类别) VALUES ('屏幕')");
+        whenModal([&](QWidget *w) {
+            auto *screen = qobject_cast<CatalogScreen *>(w);
+            QVERIFY(screen);
+            if (screen->searchBox) { // a directory starts in its search, the list after it
+                QCOMPARE(focused(), screen->searchBox);
+                for (int i = 0; i < 4 && focused() != screen->grid; ++i)
+                    tab();
+            }
+            QCOMPARE(focused(), screen->grid);
+            enter();
+            QCOMPARE(focused(), screen->newButton);
+            enter();
+            QCOMPARE(focused(), screen->input(column));
+            type(QStringLiteral("A1"));
+            enter();
+            if (QLineEdit *name = screen->lineEdit(QStringLiteral("配件名称"))) {
+                QCOMPARE(focused(), name);
+                type(QStringLiteral("液晶屏"));
+                enter();
+                enter(); // 规格
+                type(QStringLiteral("屏幕")); // 类别
+            }
+            QVERIFY(enterUntil(screen->newButton));
+            enter();
+            QCOMPARE(screen->newButton->text(), QStringLiteral("新建[&N]"));
+            press(Qt::Key_Escape);
+        });
+        s.main->selectNode(entry);
+        QCOMPARE(s.t.count(table, QStringLiteral("\"%1\" = 'A1'").arg(column)), 1);
     }
 
     void terms()
