@@ -1,6 +1,5 @@
 #include "ui/catalogs/CatalogScreen.h"
 
-#include "data/db/Schema.h"
 #include "forms/app/AppContext.h"
 #include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
@@ -67,7 +66,11 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->setDefaultSectionSize(22);
     grid->setAccessibleName(d.caption);
-    GridLook::apply(grid, moneyColumns(d));
+    QList<int> money;
+    for (int i = 0; i < d.gridColumns.size(); ++i)
+        if (d.gridColumns.at(i).column.type == ColumnType::Money)
+            money << i;
+    GridLook::apply(grid, money);
     layout->addWidget(grid, 1);
     m_keys->field(grid, {}, ScreenKit::Walk::Aside);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CatalogScreen::onRowChosen);
@@ -161,16 +164,7 @@ QPushButton *CatalogScreen::addButton(const QString &caption, const std::functio
     return b;
 }
 
-QList<int> CatalogScreen::moneyColumns(const CatalogDeclaration &d)
-{
-    QList<int> money;
-    for (int i = 0; i < d.gridColumns.size(); ++i)
-        if (Schema::columnType(d.table, d.gridColumns.at(i)) == ColumnType::Money)
-            money << i;
-    return money;
-}
-
-QLineEdit *CatalogScreen::lineEdit(const QString &column) const
+QLineEdit *CatalogScreen::lineEdit(const ColumnRef &column) const
 {
     QWidget *w = input(column);
     if (auto *e = qobject_cast<QLineEdit *>(w))
@@ -180,7 +174,7 @@ QLineEdit *CatalogScreen::lineEdit(const QString &column) const
     return nullptr;
 }
 
-QString CatalogScreen::inputText(const QString &column) const
+QString CatalogScreen::inputText(const ColumnRef &column) const
 {
     QWidget *w = input(column);
     if (auto *e = qobject_cast<QLineEdit *>(w))
@@ -261,10 +255,8 @@ void CatalogScreen::refresh()
     }
 }
 
-QWidget *CatalogScreen::target(const QString &name) const
+QWidget *CatalogScreen::target(const ColumnRef &name) const
 {
-    if (name.isEmpty())
-        return nullptr;
     if (name == CatalogEditor::SearchBox)
         return searchBox;
     if (name == CatalogEditor::ActionButton) {
@@ -280,7 +272,7 @@ QWidget *CatalogScreen::target(const QString &name) const
     return m_inputs.value(name);
 }
 
-void CatalogScreen::focusOn(const QString &name)
+void CatalogScreen::focusOn(const ColumnRef &name)
 {
     ScreenKit::focus(target(name));
 }

@@ -34,9 +34,9 @@ public:
     QPushButton *searchButton = nullptr;
 
     // The panel input of a column (QLineEdit, QPlainTextEdit or QComboBox).
-    QWidget *input(const QString &column) const { return m_inputs.value(column); }
-    QLineEdit *lineEdit(const QString &column) const;
-    QString inputText(const QString &column) const;
+    QWidget *input(const ColumnRef &column) const { return m_inputs.value(column); }
+    QLineEdit *lineEdit(const ColumnRef &column) const;
+    QString inputText(const ColumnRef &column) const;
 
     void reject() override;
 
@@ -54,15 +54,14 @@ private:
     void onModeChosen();
     void onRowChosen();
     // The widget an editor's focus target names (a column, the action button, the search box).
-    QWidget *target(const QString &name) const;
-    void focusOn(const QString &name);
-    static QList<int> moneyColumns(const CatalogDeclaration &d);
+    QWidget *target(const ColumnRef &name) const;
+    void focusOn(const ColumnRef &name);
     void refresh();
     void fillChoices();
 
     CatalogEditor m_editor;
     ScreenKit *m_keys = nullptr;
-    QHash<QString, QWidget *> m_inputs;
+    QHash<ColumnRef, QWidget *> m_inputs;
     class QHBoxLayout *m_buttonRow = nullptr;
     bool m_opened = false;
     bool m_filling = false;

@@ -1,7 +1,7 @@
 #include "ui/catalogs/TForm_selRepairItem.h"
 
-#include "data/catalogs/CatalogStore.h"
 #include "forms/app/AppContext.h"
+#include "forms/catalogs/RepairItemPickerForm.h"
 #include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
 
@@ -29,12 +29,7 @@ TForm_selRepairItem::TForm_selRepairItem(AppContext &ctx, QWidget *parent) : QDi
         chooseCurrent();
         return ScreenKit::Step::done();
     });
-    keys->run([&] {
-        const CatalogStore store(ctx.database(), QStringLiteral("维修项目目录"),
-                                 {QStringLiteral("维修项目"), QStringLiteral("收费")});
-        for (const CatalogRow &r : store.all())
-            m_items << RepairItemChoice{r.values.value(0), Money::parse(r.values.value(1)).value_or(Money())};
-    });
+    keys->run([&] { m_items = RepairItemPickerForm(ctx).items(); });
     grid->setRowCount(int(m_items.size()));
     for (int i = 0; i < m_items.size(); ++i) {
         grid->setItem(i, 0, new QTableWidgetItem(m_items.at(i).name));
