@@ -3,6 +3,7 @@
 #include "TestDatabase.h"
 #include "core/app/ShopInfo.h"
 #include "core/customers/CustomerRecord.h"
+#include "core/followup/FollowUpPlan.h"
 #include "core/repair/RepairJob.h"
 #include "data/app/NumberPlan.h"
 #include "data/app/NumberPlanTable.h"
@@ -13,6 +14,7 @@
 #include "data/catalogs/TermsTable.h"
 #include "data/customers/CustomerTable.h"
 #include "data/db/TableMap.h"
+#include "data/followup/FollowUpTable.h"
 #include "data/repair/RepairPartTable.h"
 #include "data/repair/RepairTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
@@ -205,6 +207,7 @@ private slots:
         QTest::newRow("约定") << static_cast<const ColumnMap *>(&TermsTable::map());
         QTest::newRow("编号计划") << static_cast<const ColumnMap *>(&NumberPlanTable::map());
         QTest::newRow("用户管理") << static_cast<const ColumnMap *>(&OperatorTable::map());
+        QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
     }
     void mapsAgreeWithTheSchema()
     {
