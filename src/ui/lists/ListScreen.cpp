@@ -27,12 +27,15 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     sortBox = new QComboBox(this);
     sortBox->addItems(form.declaration().sortLabels());
     sortBox->setCurrentIndex(-1);
-    top->addWidget(ScreenKit::caption(searchBox, QStringLiteral("查询内容：")));
+    QLabel *searchCaption = ScreenKit::caption(searchBox, QStringLiteral("查询内容："));
+    QLabel *modeCaption = ScreenKit::caption(searchModeBox, QStringLiteral("查询方式："));
+    QLabel *sortCaption = ScreenKit::caption(sortBox, QStringLiteral("排序："));
+    top->addWidget(searchCaption);
     top->addWidget(searchBox, 1);
-    top->addWidget(ScreenKit::caption(searchModeBox, QStringLiteral("查询方式：")));
+    top->addWidget(modeCaption);
     top->addWidget(searchModeBox);
     top->addWidget(findButton);
-    top->addWidget(ScreenKit::caption(sortBox, QStringLiteral("排序：")));
+    top->addWidget(sortCaption);
     top->addWidget(sortBox);
     layout->addLayout(top);
 
@@ -60,9 +63,11 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
 
     // A list without searches (or sort items) shows no search row (or sort box), and starts in its grid.
     const bool searches = !form.declaration().searches.isEmpty();
-    for (QWidget *w : {static_cast<QWidget *>(searchBox), static_cast<QWidget *>(searchModeBox),
+    for (QWidget *w : {static_cast<QWidget *>(searchCaption), static_cast<QWidget *>(searchBox),
+                       static_cast<QWidget *>(modeCaption), static_cast<QWidget *>(searchModeBox),
                        static_cast<QWidget *>(findButton)})
         w->setVisible(searches);
+    sortCaption->setVisible(!form.declaration().sortItems.isEmpty());
     sortBox->setVisible(!form.declaration().sortItems.isEmpty());
 
     setFocusProxy(searches ? static_cast<QWidget *>(searchBox) : grid);
