@@ -5,6 +5,7 @@
 #include "forms/app/AppContext.h"
 #include "ui/app/TForm_waiting.h"
 #include "ui/followup/FinishedRowDelegate.h"
+#include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
 #include "ui/repair/TForm_repairDetail.h"
@@ -188,8 +189,8 @@ QWidget *TForm_BackSee::buildBusinessTabs()
     partsGrid->setHorizontalHeaderLabels({QStringLiteral("配件编号"), QStringLiteral("配件"), QStringLiteral("数目"),
                                           QStringLiteral("单价"), QStringLiteral("合计"), QStringLiteral("SN")});
     partsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    partsGrid->setTabKeyNavigation(false);
     partsGrid->verticalHeader()->hide();
+    GridLook::apply(partsGrid, {3, 4}); // price and amount
     businessTabs->addTab(partsGrid, PartsPage);
 
     auto *summaryPage = new QWidget;
