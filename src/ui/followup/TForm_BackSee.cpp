@@ -60,11 +60,15 @@ TForm_BackSee::TForm_BackSee(AppContext &ctx, QWidget *parent) : QWidget(parent)
         [this](int row) { return m_form.state(row) == FollowUpState::Finished; }, grid));
     layout->addWidget(list, 1);
 
-    auto *bottom = new QHBoxLayout;
+    // The panels keep their height; the list takes what the screen has besides.
+    auto *panels = new QWidget(this);
+    auto *bottom = new QHBoxLayout(panels);
+    bottom->setContentsMargins(0, 0, 0, 0);
     bottom->addWidget(buildVisitPanel());
     bottom->addWidget(buildCustomerPanel());
     bottom->addWidget(buildBusinessTabs(), 1);
-    layout->addLayout(bottom);
+    panels->setFixedHeight(280);
+    layout->addWidget(panels);
     setFocusProxy(grid);
 
     m_keys->field(formBox);
@@ -103,7 +107,7 @@ TForm_BackSee::TForm_BackSee(AppContext &ctx, QWidget *parent) : QWidget(parent)
 
 QWidget *TForm_BackSee::buildVisitPanel()
 {
-    auto *box = new QGroupBox(QStringLiteral("回访情况："), this);
+    auto *box = new QGroupBox(QStringLiteral("回访情况："));
     auto *g = new QGridLayout(box);
     auto combo = [box](const QStringList &items) {
         auto *c = new QComboBox(box);
@@ -142,6 +146,7 @@ QLineEdit *TForm_BackSee::addShown(QGridLayout *g, const QString &page, const QS
 {
     auto *edit = new QLineEdit(g->parentWidget());
     edit->setReadOnly(true);
+    ScreenKit::showReadOnly(edit);
     g->addWidget(ScreenKit::caption(edit, caption), row, column * 2);
     g->addWidget(edit, row, column * 2 + 1);
     m_shown.insert(page + u'/' + caption, edit);
@@ -150,7 +155,7 @@ QLineEdit *TForm_BackSee::addShown(QGridLayout *g, const QString &page, const QS
 
 QWidget *TForm_BackSee::buildCustomerPanel()
 {
-    auto *box = new QGroupBox(QStringLiteral("客户信息："), this);
+    auto *box = new QGroupBox(QStringLiteral("客户信息："));
     auto *g = new QGridLayout(box);
     int r = 0;
     for (const char *caption : {"客户名称：", "类别：", "联系人：", "公司：", "电话：", "地址：", "传真："})
@@ -162,7 +167,7 @@ QWidget *TForm_BackSee::buildCustomerPanel()
 
 QWidget *TForm_BackSee::buildBusinessTabs()
 {
-    businessTabs = new QTabWidget(this);
+    businessTabs = new QTabWidget;
     auto page = [this](const QString &name, const QList<const char *> &captions) {
         auto *w = new QWidget;
         auto *g = new QGridLayout(w);
@@ -203,7 +208,6 @@ QWidget *TForm_BackSee::buildBusinessTabs()
     s->addWidget(ScreenKit::caption(remarksEdit, QStringLiteral("备注：")), 1, 0, Qt::AlignTop);
     s->addWidget(remarksEdit, 1, 1);
     businessTabs->addTab(summaryPage, SummaryPage);
-    businessTabs->setMinimumHeight(230);
     return businessTabs;
 }
 

@@ -39,6 +39,7 @@ TForm_backseeHistory::TForm_backseeHistory(AppContext &ctx, QWidget *parent) : Q
         for (int i = 0; i < captions.size(); ++i) {
             auto *edit = new QLineEdit(w);
             edit->setReadOnly(true);
+            ScreenKit::showReadOnly(edit);
             const QString caption = QString::fromUtf8(captions.at(i));
             g->addWidget(ScreenKit::caption(edit, caption), i / 3, (i % 3) * 2);
             g->addWidget(edit, i / 3, (i % 3) * 2 + 1);
