@@ -19,19 +19,29 @@ VantrelApplication::VantrelApplication(int &argc, char **argv)
 
 bool VantrelApplication::notify(QObject *receiver, QEvent *event)
 {
-    QString message;
     try {
         return QApplication::notify(receiver, event);
-    } catch (const DbError &e) {
-        message = e.message();
     } catch (const std::exception &e) {
-        message = QString::fromUtf8(e.what());
+        showError(e);
     }
-    if (m_prompter)
-        m_prompter->error(message);
+    return false;
+}
+
+QString VantrelApplication::errorText(const std::exception &e)
+{
+    if (const auto *db = dynamic_cast<const DbError *>(&e))
+        return db->operatorMessage();
+    return QString::fromUtf8(e.what());
+}
+
+void VantrelApplication::showError(const std::exception &e)
+{
+    const QString message = errorText(e);
+    auto *app = dynamic_cast<VantrelApplication *>(QCoreApplication::instance());
+    if (app && app->m_prompter)
+        app->m_prompter->error(message);
     else
         QMessageBox::critical(nullptr, QStringLiteral("Vantrel"), message);
-    return false;
 }
 
 void VantrelApplication::applyConventions(QApplication &app)
