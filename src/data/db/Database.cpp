@@ -1,6 +1,7 @@
 #include "data/db/Database.h"
 
 #include "core/app/DateText.h"
+#include "data/db/FileSync.h"
 #include "data/db/Schema.h"
 #include "data/db/Sql.h"
 #include "data/db/TransactionGuard.h"
@@ -195,9 +196,10 @@ void Database::create(const QString &path, const QDate &today)
         Sql::exec(db, QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version));
         Sql::exec(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
     }
-    // Only a complete file takes the real name.
+    // Only a complete file takes the real name, and keeps it through a power cut.
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
         throw DbError(QStringLiteral("无法写入文件：") + path);
     }
+    FileSync::folder(QFileInfo(path).absolutePath());
 }

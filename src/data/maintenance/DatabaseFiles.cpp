@@ -1,5 +1,6 @@
 #include "data/maintenance/DatabaseFiles.h"
 
+#include "data/db/FileSync.h"
 #include "data/db/Sql.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -43,18 +43,6 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Writes the file's data to the disk before it is renamed into place: a rename that survives a
-// power cut must not name a file whose contents did not.
-bool syncFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 bool removeIfThere(const QString &path)
 {
     return !QFileInfo::exists(path) || QFile::remove(path);
@@ -79,15 +67,6 @@ bool DatabaseFiles::replaceByRename(const QString &from, const QString &to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-void DatabaseFiles::syncFolderToDisk(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 bool DatabaseFiles::rename(const QString &from, const QString &to)
 {
     return m_rename ? m_rename(from, to) : replaceByRename(from, to);
@@ -98,7 +77,7 @@ void DatabaseFiles::syncFolder(const QString &folder)
     if (m_syncFolder)
         m_syncFolder(folder);
     else
-        syncFolderToDisk(folder);
+        FileSync::folder(folder);
 }
 
 void DatabaseFiles::noteWork(const QString &workFile)
@@ -152,7 +131,7 @@ std::optional<QString> DatabaseFiles::writeCopy(const QString &workFile)
         workDone();
         return e.operatorMessage();
     }
-    if (!syncFile(workFile)) {
+    if (!FileSync::file(workFile)) {
         const QString reason = systemError();
         QFile::remove(workFile);
         workDone();
@@ -189,7 +168,7 @@ std::optional<QString> DatabaseFiles::keepCurrentAs(const QString &keep)
     if (::link(current.constData(), QFile::encodeName(keep).constData()) == 0)
         return std::nullopt;
     // A file system without hard links (a memory stick, some network shares): a full copy.
-    if (QFile::copy(m_db.path(), keep) && syncFile(keep))
+    if (QFile::copy(m_db.path(), keep) && FileSync::file(keep))
         return std::nullopt;
     QFile::remove(keep);
     return QStringLiteral("无法保留原数据库文件：") + keep;
@@ -212,7 +191,7 @@ std::optional<DatabaseFiles::RestoreFailure> DatabaseFiles::restoreFrom(const QS
         return fail(false, QStringLiteral("无法复制文件：") + source);
     QFile stagedFile(staged);
     stagedFile.setPermissions(stagedFile.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!syncFile(staged))
+    if (!FileSync::file(staged))
         return fail(false, QStringLiteral("无法写入文件：") + staged + QStringLiteral("（") + systemError() + QStringLiteral("）"));
     // The copy is what will be used, so the copy is what is checked, every page of it.
     if (auto problem = Database::checkFile(staged, Database::Depth::Integrity))

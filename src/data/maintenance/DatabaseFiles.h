@@ -53,9 +53,6 @@ public:
     static QStringList removeLeftovers(const QString &databasePath);
 
     static bool replaceByRename(const QString &from, const QString &to);
-    // fsync of the folder, so its renames survive a power cut. Best effort: a file system that
-    // cannot sync a folder still has the renames, only without that promise.
-    static void syncFolderToDisk(const QString &folder);
 
 private:
     std::optional<QString> writeCopy(const QString &workFile);
