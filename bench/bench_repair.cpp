@@ -101,7 +101,7 @@ void BM_RepairQueryFirstRows(benchmark::State &state, const QString &mode)
         return;
     }
     for (auto _ : state) {
-        RepairQueryForm form(b->ctx);
+        RepairQueryForm form(b->ctx, RightsTable::Access::Full);
         form.load(mode);
         benchmark::DoNotOptimize(form.rowCount());
     }
@@ -118,7 +118,7 @@ void BM_RepairQueryCustomerSearch(benchmark::State &state)
         state.SkipWithError("sample database not given");
         return;
     }
-    RepairQueryForm form(b->ctx);
+    RepairQueryForm form(b->ctx, RightsTable::Access::Full);
     form.load(RepairQueryRules::strALL);
     const QString name = form.rowCount() > 0 ? form.job(0).customer : QStringLiteral("客户");
     for (auto _ : state) {

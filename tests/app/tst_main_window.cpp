@@ -1,12 +1,15 @@
-#include "ChineseTyping.h"
 #include "TestDatabase.h"
 #include "core/app/Right.h"
+#include "core/repair/RepairQueryRules.h"
+#include "data/repair/RepairQueryModel.h"
 #include "forms/app/Navigation.h"
 #include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_exit.h"
 #include "ui/app/TForm_main.h"
 #include "ui/app/TForm_selDate.h"
 #include "ui/app/TForm_welcome.h"
+#include "ui/repair/TForm_repair_sh.h"
+#include "ui/repair/TForm_reg.h"
 
 #include "WhenModal.h"
 
@@ -14,6 +17,8 @@
 #include <QtWidgets>
 
 namespace {
+using Where = ScreenCatalog::Place::Where;
+
 QPushButton *button(QWidget *w, const QString &caption)
 {
     for (QPushButton *b : w->findChildren<QPushButton *>())
@@ -22,55 +27,58 @@ QPushButton *button(QWidget *w, const QString &caption)
     return nullptr;
 }
 
-// Screens of later parts of the program stand in here as plain labelled widgets; the main
-// window treats them exactly as the real ones.
+// The program's own declarations, their factories wrapped to note what opened and how; each
+// dialog closes itself once shown, noting the status it saw. Screens of later parts of the
+// program (declared, not built yet) stand in as labelled widgets.
 struct Fixture
 {
     TestDatabase t;
     ScreenCatalog catalog;
     QStringList opened;          // entry names with their argument, in order
     QStringList statusInDialogs; // the status text while each dialog was open
+    QList<RightsTable::Access> accesses;
     std::unique_ptr<TForm_main> main;
 
     explicit Fixture(quint32 rights = Rights::SuperUser)
     {
-        for (const char *name : {"检测报价", "维修处理", "结算收费", "当前库存", "待回访", "业务查询", "处理中业务", "客户资料"})
-            workspace(QString::fromUtf8(name));
-        for (const char *name : {"维修登记", "客户分类目录"})
-            dialog(QString::fromUtf8(name));
-        for (const QString &name : {Navigation::CustomerClassEntry, Navigation::TodayNode}) {
-            catalog.addWithArgument(name, ScreenCatalog::Kind::Workspace, [this, name](AppContext &, QWidget *, const QString &arg) {
-                opened << name + QLatin1Char(':') + arg;
-                return new QLabel(name + arg);
-            });
+        for (ScreenCatalog::Entry e : ScreenCatalog::instance().entries()) {
+            if (e.kind != ScreenCatalog::Kind::Command)
+                e.factory = watched(e.name, e.kind, e.factory);
+            catalog.declare(e);
         }
         t.ctx.OperatorRights = rights;
         main = std::make_unique<TForm_main>(t.ctx, nullptr, &catalog);
         main->startSession();
     }
-    void workspace(const QString &name)
+    ScreenCatalog::Factory watched(const QString &name, ScreenCatalog::Kind kind, const ScreenCatalog::Factory &real)
     {
-        catalog.add(name, ScreenCatalog::Kind::Workspace, [this, name](AppContext &, QWidget *) {
-            opened << name;
-            return new QLabel(name);
-        });
+        return [this, name, kind, real](AppContext &ctx, QWidget *parent, const ScreenCatalog::Opening &how) -> QWidget * {
+            QWidget *w = real ? real(ctx, parent, how) : standIn(name, kind, parent);
+            if (!w)
+                return nullptr;
+            opened << (how.argument.isEmpty() ? name : name + QLatin1Char(':') + how.argument);
+            accesses << how.access;
+            w->setProperty("entry", name);
+            if (kind == ScreenCatalog::Kind::Dialog) {
+                QTimer::singleShot(0, w, [this, w] {
+                    statusInDialogs << main->status();
+                    w->close();
+                });
+            }
+            return w;
+        };
     }
-    void dialog(const QString &name)
+    static QWidget *standIn(const QString &name, ScreenCatalog::Kind kind, QWidget *parent)
     {
-        catalog.add(name, ScreenCatalog::Kind::Dialog, [this, name](AppContext &, QWidget *parent) {
-            opened << name;
-            auto *d = new QDialog(parent);
-            QTimer::singleShot(0, d, [this, d] {
-                statusInDialogs << main->status();
-                d->accept();
-            });
-            return d;
-        });
+        if (kind == ScreenCatalog::Kind::Dialog)
+            return new QDialog(parent);
+        return new QLabel(name);
     }
+    // The entry of the current workspace screen.
     QString current() const
     {
-        auto *label = qobject_cast<QLabel *>(main->currentScreen());
-        return label ? label->text() : QString();
+        QWidget *w = main->currentScreen();
+        return w ? w->property("entry").toString() : QString();
     }
 };
 } // namespace
@@ -103,6 +111,54 @@ private slots:
         QVERIFY(!main.businessPanelShown());
         QVERIFY(!w->panelCheck->isChecked());
         QVERIFY(t.prompter.shown.isEmpty());
+    }
+
+    // The tree, panel, menu and tool bar as the declarations of all subsystems lay them out.
+    void windowHoldsEveryDeclaredEntryInOrder()
+    {
+        TestDatabase t;
+        TForm_main main(t.ctx);
+        QStringList tree;
+        for (int i = 0; i < main.tree->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *group = main.tree->topLevelItem(i);
+            QStringList line{group->text(0) + QLatin1Char(':')};
+            for (int j = 0; j < group->childCount(); ++j)
+                line << group->child(j)->text(0);
+            tree << line.join(QLatin1Char(' '));
+        }
+        QCOMPARE(tree, (QStringList{
+                           "维修业务: 维修登记 检测报价 维修处理 结算收费 已经结单 返修处理",
+                           "业务查询: 当天业务 当月业务 处理中业务 已结束业务 返修业务",
+                           "商品销售: 商品出售 退换处理 销售查询 退换查询",
+                           "客户回访: 待回访 历史回访 回访设置",
+                           "客户资料:",
+                           "配件库存: 当前库存 配件入库 配件出库 出库单 入库单",
+                           "统计分析: 当前基本情况 月配件销售排行 月度经营历程 月客户排行 客户情况统计 技术员排行 回访员排行",
+                           "基本信息: 客户分类目录 配件分类目录 客户目录 配件目录 供应商目录 技术员目录 回访员目录 配件价格目录 "
+                           "维修物类别目录 维修物品牌目录 维修项目目录 故障描述目录 其它约定",
+                       }));
+
+        QStringList flow, below;
+        for (QPushButton *b : main.businessPanel->findChildren<QPushButton *>()) {
+            auto *box = qobject_cast<QGroupBox *>(b->parentWidget());
+            (box && box->title() == QStringLiteral("维修业务处理流程") ? flow : below) << b->text();
+        }
+        QCOMPARE(flow, (QStringList{"维修登记", "检测报价", "维修处理", "收费结算", "客户回访"}));
+        QCOMPARE(below, (QStringList{"商品出售", "当前库存"}));
+
+        QStringList menus;
+        for (QAction *m : main.menuBar()->actions()) {
+            QStringList line{m->text() + QLatin1Char(':')};
+            for (QAction *a : m->menu()->actions())
+                line << (a->isSeparator() ? QStringLiteral("|") : a->text());
+            menus << line.join(QLatin1Char(' '));
+        }
+        QCOMPARE(menus, (QStringList{" 维护[&M]: 系统初始化 数据备份 数据恢复 后台数据库 用户管理 权限分配 编号设置 | 退出",
+                                     " 工具[&T]: 计算器 压缩数据库 设置欢迎界面 设置备份路径", "帮助[&H]: 关于 帮助 意见反馈"}));
+        QStringList tools;
+        for (QAction *a : main.findChild<QToolBar *>()->actions())
+            tools << a->text();
+        QCOMPARE(tools, (QStringList{"面板", "记事", "导航", "退出"}));
     }
 
     void panelSettingDecidesTheStartingColumn_data()
@@ -159,6 +215,9 @@ private slots:
         f.main->selectNode(QStringLiteral("业务查询"));
         QVERIFY(first.isNull());
         QCOMPARE(f.current(), QStringLiteral("业务查询"));
+        auto *query = qobject_cast<TForm_repair_sh *>(f.main->currentScreen());
+        QVERIFY(query);
+        QCOMPARE(query->form().mode(), RepairQueryRules::strALL);
         QCOMPARE(f.main->status(), QStringLiteral(" 业务查询－全部业务"));
         QCOMPARE(f.main->workspace->subWindowList().size(), 1);
 
@@ -171,13 +230,31 @@ private slots:
         f.main->selectNode(QStringLiteral("维修登记"));
         QCOMPARE(f.statusInDialogs, QStringList{QStringLiteral(" 维修登记")});
         QCOMPARE(f.main->status(), QStringLiteral(" 欢迎使用"));
-
-        // A screen not built yet shows its status and opens nothing.
-        f.main->selectNode(QStringLiteral("回访设置"));
-        QCOMPARE(f.main->status(), QStringLiteral(" 回访设置"));
-        QCOMPARE(f.main->currentScreen(), nullptr);
         QVERIFY(f.t.prompter.shown.isEmpty());
         QCOMPARE(f.opened, (QStringList{"检测报价", "业务查询", "维修登记"}));
+    }
+
+    // An entry declared before its screen is built keeps its node, status text and right.
+    void screenNotBuiltShowsItsStatusOnly()
+    {
+        TestDatabase t;
+        ScreenCatalog catalog;
+        QVERIFY(catalog.declare({.name = QStringLiteral("历史回访"), .status = QStringLiteral(" 历史回访"),
+                                 .rule = RightsTable::Rule::need(Right::FollowUpQuery), .kind = ScreenCatalog::Kind::Workspace,
+                                 .places = {ScreenCatalog::treeLeaf(Navigation::FollowUpGroup, 10)}}));
+        t.ctx.OperatorRights = quint32(Right::FollowUpQuery);
+        TForm_main main(t.ctx, nullptr, &catalog);
+        main.startSession();
+        QTreeWidgetItem *node = main.findNode(QStringLiteral("历史回访"));
+        QVERIFY(node);
+        QCOMPARE(node->parent()->text(0), Navigation::FollowUpGroup);
+        main.selectItem(node);
+        QCOMPARE(main.status(), QStringLiteral(" 历史回访"));
+        QCOMPARE(main.currentScreen(), nullptr);
+        QVERIFY(t.prompter.shown.isEmpty());
+        t.ctx.OperatorRights = quint32(Right::FollowUpDo);
+        main.selectItem(node);
+        QCOMPARE(t.prompter.texts(), QStringList{QStringLiteral("您没有此项操作权限！")});
     }
 
     void refusedNodeStillClosesTheOpenScreens()
@@ -207,6 +284,32 @@ private slots:
         f.main->pressPanelButton(QStringLiteral("检测报价"));
         QCOMPARE(f.t.prompter.texts(), QStringList{QStringLiteral("您没有此项操作权限！")});
         QCOMPARE(f.opened, QStringList{QStringLiteral("检测报价")});
+        QCOMPARE(f.accesses, QList{RightsTable::Access::OwnOnly});
+    }
+
+    // The query screen learns from the node that opened it whether to list only the operator's jobs.
+    void queryScreenListsOwnJobsWhenOpenedThroughTheTechnicianView_data()
+    {
+        QTest::addColumn<quint32>("rights");
+        QTest::addColumn<bool>("ownOnly");
+        QTest::newRow("technician view") << quint32(Right::TechnicianView) << true;
+        QTest::newRow("query right") << quint32(Right::RepairQuery) << false;
+        QTest::newRow("both") << (quint32(Right::RepairQuery) | quint32(Right::TechnicianView)) << false;
+        QTest::newRow("super user") << Rights::SuperUser << false;
+    }
+    void queryScreenListsOwnJobsWhenOpenedThroughTheTechnicianView()
+    {
+        QFETCH(quint32, rights);
+        QFETCH(bool, ownOnly);
+        Fixture f(rights);
+        f.t.ctx.OperatorName = QStringLiteral("老王");
+        f.t.exec("INSERT INTO 维修 (业务编号, 当前状态, 技术员, 接修日期) VALUES ('a', '待检测', '老王', '2026-03-01'), "
+                 "('b', '待检测', '小李', '2026-03-02')");
+        f.main->selectNode(QStringLiteral("业务查询"));
+        auto *query = qobject_cast<TForm_repair_sh *>(f.main->currentScreen());
+        QVERIFY(query);
+        QCOMPARE(query->form().ownOnly(), ownOnly);
+        QCOMPARE(query->form().rowCount(), ownOnly ? 1 : 2);
     }
 
     void panelButtonTestsTheRightBeforeClosingAnything()
@@ -289,7 +392,7 @@ private slots:
         QCOMPARE(f.main->currentScreen(), nullptr);
         f.t.exec("INSERT INTO 客户目录 (类别, 客户名称) VALUES ('零售', '张三')");
         f.main->selectItem(node->child(0));
-        QCOMPARE(f.opened, QStringList{Navigation::CustomerClassEntry + QStringLiteral(":零售")});
+        QCOMPARE(f.opened, QStringList{QStringLiteral("客户资料:零售")});
         QCOMPARE(f.main->status(), QStringLiteral(" 客户资料－零售"));
     }
 
@@ -298,7 +401,7 @@ private slots:
         Fixture f;
         f.t.exec("INSERT INTO 客户目录 (类别, 客户名称) VALUES ('维修登记', '李四')");
         f.main->selectNode(QStringLiteral("维修登记"));
-        QCOMPARE(f.opened, (QStringList{QStringLiteral("维修登记"), Navigation::CustomerClassEntry + QStringLiteral(":维修登记")}));
+        QCOMPARE(f.opened, (QStringList{QStringLiteral("维修登记"), QStringLiteral("客户资料:维修登记")}));
         QCOMPARE(f.main->status(), QStringLiteral(" 客户资料－维修登记"));
 
         // Without the customer right the class part is refused after the node's screen.
@@ -313,15 +416,27 @@ private slots:
     {
         Fixture f;
         f.t.ctx.fixedToday = QDate(2026, 5, 6);
-        QString caption;
-        whenModal([&caption](QWidget *w) {
-            caption = w->windowTitle();
+        f.t.exec("INSERT INTO 维修 (业务编号, 当前状态, 接修日期) VALUES ('a', '待检测', '2026-05-05'), "
+                 "('b', '待检测', '2026-05-06')");
+        QStringList seen;
+        whenModal([&](QWidget *w) {
+            seen << w->windowTitle() << f.main->status();
             button(w, QStringLiteral("确定"))->click();
         });
         f.main->selectNode(QStringLiteral("当天业务"));
-        QCOMPARE(caption, QStringLiteral("请选择当前日期"));
-        QCOMPARE(f.opened, QStringList{QStringLiteral("当天业务:2026-05-06")});
+        QCOMPARE(seen, (QStringList{QStringLiteral("请选择当前日期"), QStringLiteral(" 业务查询－当天业务")}));
+        QCOMPARE(f.opened, QStringList{QStringLiteral("当天业务")});
+        auto *query = qobject_cast<TForm_repair_sh *>(f.main->currentScreen());
+        QVERIFY(query);
+        QCOMPARE(query->form().mode(), RepairQueryRules::strToday);
+        QCOMPARE(query->form().model().allNumbers(), QStringList{QStringLiteral("b")});
         QCOMPARE(f.main->status(), QStringLiteral(" 业务查询－当天业务"));
+
+        // No date picked: no screen.
+        whenModal([](QWidget *w) { w->close(); });
+        f.main->selectNode(QStringLiteral("当天业务"));
+        QCOMPARE(f.main->currentScreen(), nullptr);
+        QCOMPARE(f.opened.size(), 1);
     }
 
     void dateDialogReturnsTheDateOnlyAfterOk()

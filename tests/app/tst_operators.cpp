@@ -1,10 +1,10 @@
 #include "TestDatabase.h"
 #include "core/app/Right.h"
-#include "core/app/RightsTable.h"
 #include "data/app/OperatorStore.h"
 #include "forms/app/LoginForm.h"
 #include "forms/app/RightForm.h"
 #include "forms/app/UserListForm.h"
+#include "ui/app/ScreenCatalog.h"
 
 #include <QtTest>
 
@@ -31,7 +31,7 @@ private slots:
         QVERIFY(login.login(QStringLiteral("谁"), QString()));
         QCOMPARE(t.ctx.OperatorName, QStringLiteral("未知"));
         QCOMPARE(t.ctx.OperatorRights, Rights::SuperUser);
-        QVERIFY(RightsTable::allows(QStringLiteral("用户管理"), t.ctx.OperatorRights));
+        QVERIFY(ScreenCatalog::instance().rights().allows(QStringLiteral("用户管理"), t.ctx.OperatorRights));
         QVERIFY(t.prompter.shown.isEmpty());
     }
 

@@ -1,95 +1,51 @@
+#include "TestDatabase.h"
 #include "core/app/Right.h"
 #include "core/app/RightsTable.h"
+#include "ui/app/ScreenCatalog.h"
+#include "ui/app/TForm_main.h"
+#include "ui/app/TForm_welcome.h"
 
 #include <QtTest>
+#include <QtWidgets>
 
 using Access = RightsTable::Access;
+using Rule = RightsTable::Rule;
+using Where = ScreenCatalog::Place::Where;
+
+Q_DECLARE_METATYPE(RightsTable::Rule)
+Q_DECLARE_METATYPE(RightsTable::Access)
+Q_DECLARE_METATYPE(ScreenCatalog::Place::Where)
 
 namespace {
-enum class Need { None, Any, OwnOr, Super };
+const quint32 AllNineteen = (1u << Rights::Count) - 1;
+const quint32 Tech = quint32(Right::TechnicianView);
 
-struct Expect
+struct Control
 {
-    const char *action;
-    Need need;
-    const char *column; // the right column for Any and OwnOr
+    Where where;
+    QString caption;
 };
 
-// Who may do what, written out independently of the table in the program.
-const Expect Expected[] = {
-    {"维修登记", Need::Any, "维修登记"},       {"返修处理", Need::Any, "维修登记"},
-    {"检测报价", Need::OwnOr, "检修报价"},     {"维修处理", Need::OwnOr, "维修处理"},
-    {"结算收费", Need::Any, "结算收费"},       {"已经结单", Need::Any, "维修查询"},
-    {"处理中业务", Need::Any, "维修查询"},     {"业务查询", Need::OwnOr, "维修查询"},
-    {"当天业务", Need::OwnOr, "维修查询"},     {"当月业务", Need::OwnOr, "维修查询"},
-    {"已结束业务", Need::OwnOr, "维修查询"},   {"返修业务", Need::OwnOr, "维修查询"},
-    {"商品出售", Need::Any, "销售操作"},       {"退换处理", Need::Any, "销售操作"},
-    {"销售查询", Need::Any, "销售查询"},       {"退换查询", Need::Any, "销售查询"},
-    {"待回访", Need::Any, "回访操作"},         {"历史回访", Need::Any, "回访查询"},
-    {"回访设置", Need::Super, nullptr},        {"客户资料", Need::Any, "客户资料查询"},
-    {"当前库存", Need::Any, "库存查询"},       {"入库单", Need::Any, "库存查询"},
-    {"出库单", Need::Any, "库存查询"},         {"配件入库", Need::Any, "入库操作"},
-    {"配件出库", Need::Any, "出库操作"},       {"客户分类目录", Need::Any, "基本信息查询"},
-    {"配件分类目录", Need::Any, "基本信息查询"}, {"客户目录", Need::Any, "基本信息查询"},
-    {"配件目录", Need::Any, "基本信息查询"},   {"供应商目录", Need::Any, "基本信息查询"},
-    {"技术员目录", Need::Any, "基本信息查询"}, {"回访员目录", Need::Any, "基本信息查询"},
-    {"配件价格目录", Need::Any, "基本信息查询"}, {"维修物类别目录", Need::Any, "基本信息查询"},
-    {"维修物品牌目录", Need::Any, "基本信息查询"}, {"维修项目目录", Need::Any, "基本信息查询"},
-    {"故障描述目录", Need::Any, "基本信息查询"}, {"其它约定", Need::Any, "基本信息查询"},
-    {"当前基本情况", Need::Any, "查看统计"},   {"月配件销售排行", Need::Any, "查看统计"},
-    {"月度经营历程", Need::Any, "查看统计"},   {"月客户排行", Need::Any, "查看统计"},
-    {"客户情况统计", Need::Any, "查看统计"},   {"回访员排行", Need::Any, "查看统计"},
-    {"技术员排行", Need::OwnOr, "查看统计"},
-    // Tree groups that open nothing need no right (one of them shares a panel button's caption).
-    {"维修业务", Need::None, nullptr},         {"商品销售", Need::None, nullptr},
-    {"客户回访", Need::None, nullptr},         {"配件库存", Need::None, nullptr},
-    {"统计分析", Need::None, nullptr},         {"基本信息", Need::None, nullptr},
-    // Business panel: two buttons test only their own right, without the technician view.
-    {"面板/维修登记", Need::Any, "维修登记"},  {"面板/检测报价", Need::Any, "检修报价"},
-    {"面板/收费结算", Need::Any, "结算收费"},  {"面板/维修处理", Need::Any, "维修处理"},
-    {"面板/商品出售", Need::Any, "销售操作"},  {"面板/当前库存", Need::Any, "库存查询"},
-    {"面板/客户回访", Need::Any, "回访操作"},
-    // Welcome screen links.
-    {"RepairReg", Need::Any, "维修登记"},      {"RepairCheck", Need::Any, "检修报价"},
-    {"RepairDealWith", Need::Any, "维修处理"}, {"RepairCharge", Need::Any, "结算收费"},
-    {"StockWarning", Need::Any, "库存查询"},   {"ViewStock", Need::Any, "库存查询"},
-    // Menu.
-    {"系统初始化", Need::Super, nullptr},      {"数据恢复", Need::Super, nullptr},
-    {"用户管理", Need::Super, nullptr},        {"权限分配", Need::Super, nullptr},
-    {"编号设置", Need::Super, nullptr},        {"后台数据库", Need::Any, "后台数据库"},
-    {"数据备份", Need::None, nullptr},         {"计算器", Need::None, nullptr},
-    {"压缩数据库", Need::None, nullptr},       {"设置欢迎界面", Need::None, nullptr},
-    {"设置备份路径", Need::None, nullptr},     {"关于", Need::None, nullptr},
-    {"帮助", Need::None, nullptr},             {"意见反馈", Need::None, nullptr},
-    // Inside screens.
-    {"基本信息编辑", Need::Any, "基本信息编辑"}, {"更新库存", Need::Super, nullptr},
-    {"更新", Need::Super, nullptr},
-};
-
-quint32 bitOf(const char *column)
+// Every control of the program's main window that starts something, read off the window itself.
+QList<Control> controlsOf(TForm_main &main)
 {
-    const int i = Rights::columnNames().indexOf(QString::fromUtf8(column));
-    Q_ASSERT(i >= 0);
-    return 1u << i;
-}
-
-Access expected(const Expect &e, quint32 word)
-{
-    if (word == Rights::SuperUser)
-        return Access::Full;
-    switch (e.need) {
-    case Need::None:
-        return Access::Full;
-    case Need::Super:
-        return Access::Denied;
-    case Need::Any:
-        return (word & bitOf(e.column)) ? Access::Full : Access::Denied;
-    case Need::OwnOr:
-        if (word & bitOf(e.column))
-            return Access::Full;
-        return (word & quint32(Right::TechnicianView)) ? Access::OwnOnly : Access::Denied;
+    QList<Control> found;
+    for (int i = 0; i < main.tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *group = main.tree->topLevelItem(i);
+        for (int j = 0; j < group->childCount(); ++j)
+            found.append({Where::TreeNode, group->child(j)->text(0)});
     }
-    return Access::Denied;
+    for (QPushButton *b : main.businessPanel->findChildren<QPushButton *>())
+        found.append({Where::PanelButton, b->text()});
+    for (QAction *menu : main.menuBar()->actions())
+        for (QAction *a : menu->menu()->actions())
+            if (!a->isSeparator())
+                found.append({Where::MenuItem, a->text()});
+    for (QAction *a : main.findChild<QToolBar *>()->actions())
+        found.append({Where::ToolButton, a->text()});
+    for (const QString &action : main.welcome()->links())
+        found.append({Where::WelcomeLink, action});
+    return found;
 }
 } // namespace
 
@@ -97,60 +53,169 @@ class TestRights : public QObject
 {
     Q_OBJECT
 private slots:
-    void table_data()
+    // The four kinds of rule against the words that tell them apart.
+    void rules_data()
     {
-        QTest::addColumn<QString>("action");
+        QTest::addColumn<Rule>("rule");
         QTest::addColumn<quint32>("word");
-        QTest::addColumn<int>("access");
-        for (const Expect &e : Expected) {
-            QList<QPair<QString, quint32>> words = {{QStringLiteral("super user"), Rights::SuperUser},
-                                                    {QStringLiteral("no rights"), 0u},
-                                                    {QStringLiteral("all nineteen, not super"), (1u << 19) - 1}};
-            for (int i = 0; i < Rights::Count; ++i)
-                words.append({QStringLiteral("only ") + Rights::columnNames()[i], 1u << i});
-            for (const auto &[who, word] : words)
-                QTest::addRow("%s / %s", e.action, qPrintable(who))
-                    << QString::fromUtf8(e.action) << word << int(expected(e, word));
+        QTest::addColumn<Access>("access");
+        const Rule none = Rule::none(), sale = Rule::need(Right::SaleDo), own = Rule::ownOr(Right::RepairCheck),
+                   super = Rule::superUserOnly();
+        QTest::newRow("none / no rights") << none << 0u << Access::Full;
+        QTest::newRow("none / super user") << none << Rights::SuperUser << Access::Full;
+        QTest::newRow("need / its right") << sale << quint32(Right::SaleDo) << Access::Full;
+        QTest::newRow("need / super user") << sale << Rights::SuperUser << Access::Full;
+        QTest::newRow("need / no rights") << sale << 0u << Access::Denied;
+        QTest::newRow("need / all others") << sale << (AllNineteen & ~quint32(Right::SaleDo)) << Access::Denied;
+        QTest::newRow("need / technician view") << Rule::need(Right::RepairCheck) << Tech << Access::Denied;
+        QTest::newRow("own / its right") << own << quint32(Right::RepairCheck) << Access::Full;
+        QTest::newRow("own / its right and technician view") << own << (quint32(Right::RepairCheck) | Tech) << Access::Full;
+        QTest::newRow("own / technician view") << own << Tech << Access::OwnOnly;
+        QTest::newRow("own / technician view and another right") << own << (Tech | quint32(Right::RepairQuery))
+                                                                 << Access::OwnOnly;
+        QTest::newRow("own / another right") << own << quint32(Right::RepairHandle) << Access::Denied;
+        QTest::newRow("own / no rights") << own << 0u << Access::Denied;
+        QTest::newRow("own / super user") << own << Rights::SuperUser << Access::Full;
+        QTest::newRow("super only / super user") << super << Rights::SuperUser << Access::Full;
+        QTest::newRow("super only / all nineteen") << super << AllNineteen << Access::Denied;
+        QTest::newRow("super only / no rights") << super << 0u << Access::Denied;
+        // Each right column grants its own rule and no other.
+        for (int i = 0; i < Rights::Count; ++i) {
+            const QByteArray column = Rights::columnNames().at(i).toUtf8();
+            const Rule its = Rule::need(Right(1u << i));
+            QTest::addRow("need %s / only it", column.constData()) << its << (1u << i) << Access::Full;
+            QTest::addRow("need %s / all but it", column.constData()) << its << (AllNineteen & ~(1u << i)) << Access::Denied;
         }
     }
-    void table()
+    void rules()
     {
-        QFETCH(QString, action);
+        QFETCH(Rule, rule);
         QFETCH(quint32, word);
-        QFETCH(int, access);
-        QCOMPARE(int(RightsTable::access(action, word)), access);
-        QCOMPARE(RightsTable::allows(action, word), access != int(Access::Denied));
+        QFETCH(Access, access);
+        QCOMPARE(rule.evaluate(word), access);
+        RightsTable table;
+        QVERIFY(table.add(QStringLiteral("动作"), rule));
+        QCOMPARE(table.access(QStringLiteral("动作"), word), access);
+        QCOMPARE(table.allows(QStringLiteral("动作"), word), access != Access::Denied);
     }
 
-    // Every action the program's table names is one written out above, so nothing has a right
-    // nobody checked.
-    void everyActionIsExpected()
+    // A name the table does not hold is refused, to the super user too: a misspelt entry fails closed.
+    void unknownActionsAreDenied()
     {
-        QStringList listed;
-        for (const Expect &e : Expected)
-            listed << QString::fromUtf8(e.action);
-        for (const QString &a : RightsTable::actions())
-            QVERIFY2(listed.contains(a), qPrintable(a));
+        const RightsTable &program = ScreenCatalog::instance().rights();
+        for (const char *name : {"检侧报价", "", "面板/客户资料", "维修业务", "客户回访"}) {
+            QCOMPARE(program.access(QString::fromUtf8(name), Rights::SuperUser), Access::Denied);
+            QVERIFY(!program.knows(QString::fromUtf8(name)));
+        }
+        QCOMPARE(RightsTable::inScreen().access(QStringLiteral("检测报价"), Rights::SuperUser), Access::Denied);
     }
 
-    void technicianViewAlone()
+    void inScreenActions()
     {
-        const quint32 tech = quint32(Right::TechnicianView);
-        for (const char *a : {"检测报价", "维修处理", "业务查询", "当天业务", "当月业务", "已结束业务", "返修业务", "技术员排行"})
-            QCOMPARE(RightsTable::access(QString::fromUtf8(a), tech), Access::OwnOnly);
-        for (const char *a : {"处理中业务", "已经结单", "面板/检测报价", "面板/维修处理", "RepairCheck"})
-            QCOMPARE(RightsTable::access(QString::fromUtf8(a), tech), Access::Denied);
+        const RightsTable &t = RightsTable::inScreen();
+        QCOMPARE(RightsTable::inScreenActions(), (QStringList{RightsTable::CatalogEdit, RightsTable::RepairDetailUpdate,
+                                                             RightsTable::StockCorrection}));
+        QVERIFY(t.allows(RightsTable::CatalogEdit, quint32(Right::CatalogEdit)));
+        QVERIFY(!t.allows(RightsTable::CatalogEdit, AllNineteen & ~quint32(Right::CatalogEdit)));
+        for (const QString &superOnly : {RightsTable::StockCorrection, RightsTable::RepairDetailUpdate}) {
+            QVERIFY(t.allows(superOnly, Rights::SuperUser));
+            QVERIFY(!t.allows(superOnly, AllNineteen));
+        }
+        // A table keeps the first rule of a name.
+        RightsTable table;
+        QVERIFY(!table.add(RightsTable::CatalogEdit, Rule::none()));
+        QVERIFY(!table.allows(RightsTable::CatalogEdit, 0));
+    }
+
+    // Both ways: every control of the real main window, and every in-screen action, has its
+    // right in the table; every right in the table is tested by one of them.
+    void everyEntryHasARightAndEveryRightAnEntry()
+    {
+        QCOMPARE(ScreenCatalog::instance().problems(), QStringList());
+        TestDatabase t;
+        t.ctx.OperatorRights = Rights::SuperUser;
+        TForm_main main(t.ctx); // the program's own catalog
+        main.startSession();
+        const ScreenCatalog &catalog = main.catalog();
+        const QList<Control> controls = controlsOf(main);
+        QVERIFY(controls.size() > 60);
+        QSet<QString> reached;
+        for (const Control &c : controls) {
+            const auto target = catalog.at(c.where, c.caption);
+            QVERIFY2(target, qPrintable(c.caption));
+            QVERIFY2(catalog.rights().knows(target->action), qPrintable(target->action));
+            reached << target->action;
+        }
+        // A group node either opens a screen of its own, with its right, or only holds leaves.
+        for (int i = 0; i < main.tree->topLevelItemCount(); ++i)
+            if (const auto target = catalog.at(Where::TreeNode, main.tree->topLevelItem(i)->text(0)))
+                reached << target->action;
+        for (const QString &action : RightsTable::inScreenActions()) {
+            QVERIFY(catalog.rights().knows(action));
+            reached << action;
+        }
+        for (const QString &action : catalog.rights().actions())
+            QVERIFY2(reached.contains(action), qPrintable(action + QStringLiteral(" is tested by no control")));
+    }
+
+    // The technician view alone: its own repairs through the tree, nothing through the panel,
+    // the links or the nodes that need the query right itself.
+    void technicianView_data()
+    {
+        QTest::addColumn<Where>("where");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Access>("access");
+        for (const char *node : {"检测报价", "维修处理", "业务查询", "当天业务", "当月业务", "已结束业务", "返修业务", "技术员排行"})
+            QTest::addRow("tree %s", node) << Where::TreeNode << QString::fromUtf8(node) << Access::OwnOnly;
+        for (const char *node : {"处理中业务", "已经结单", "维修登记", "结算收费", "月客户排行"})
+            QTest::addRow("tree %s", node) << Where::TreeNode << QString::fromUtf8(node) << Access::Denied;
+        for (const char *button : {"检测报价", "维修处理"})
+            QTest::addRow("panel %s", button) << Where::PanelButton << QString::fromUtf8(button) << Access::Denied;
+        for (const char *link : {"RepairCheck", "RepairDealWith"})
+            QTest::addRow("link %s", link) << Where::WelcomeLink << QString::fromUtf8(link) << Access::Denied;
+    }
+    void technicianView()
+    {
+        QFETCH(Where, where);
+        QFETCH(QString, caption);
+        QFETCH(Access, access);
+        const ScreenCatalog &catalog = ScreenCatalog::instance();
+        const auto target = catalog.at(where, caption);
+        QVERIFY(target);
+        QCOMPARE(catalog.rights().access(target->action, Tech), access);
+    }
+
+    // A second declaration of a name, or of a right the table holds, is refused whole.
+    void declarationsMayNotCollide()
+    {
+        ScreenCatalog c;
+        const auto entry = [](const QString &name, QList<ScreenCatalog::Place> places) {
+            return ScreenCatalog::Entry{.name = name, .rule = Rule::none(), .kind = ScreenCatalog::Kind::Dialog,
+                                        .places = std::move(places)};
+        };
+        QVERIFY(c.declare(entry(QStringLiteral("甲"), {ScreenCatalog::treeLeaf(QStringLiteral("基本信息"), 10),
+                                                       ScreenCatalog::panelButton(ScreenCatalog::PanelSection::Below, 10)})));
+        QVERIFY(!c.declare(entry(QStringLiteral("甲"), {})));
+        QVERIFY(!c.declare(entry(QStringLiteral("乙"), {ScreenCatalog::panelButton(ScreenCatalog::PanelSection::Below, 20,
+                                                                                   QStringLiteral("甲"))})));
+        QVERIFY(!c.declare(entry(QStringLiteral("更新"), {ScreenCatalog::menuItem(ScreenCatalog::Menu::Help, 10)})));
+        QVERIFY(!c.declare(entry(QStringLiteral("丙"), {ScreenCatalog::treeLeaf(QStringLiteral("无此组"), 10)})));
+        QCOMPARE(c.problems().size(), 4);
+        QCOMPARE(c.entries().size(), 1);
+        QCOMPARE(c.rights().actions(), (QStringList{QStringLiteral("基本信息编辑"), QStringLiteral("更新"), QStringLiteral("更新库存"),
+                                                    QStringLiteral("甲"), QStringLiteral("面板/甲")}));
+        QVERIFY(!c.at(Where::TreeNode, QStringLiteral("丙")));
     }
 
     void bitsFollowTheColumnOrder()
     {
         QCOMPARE(Rights::columnNames().size(), Rights::Count);
-        QCOMPARE(bitOf("维修登记"), quint32(Right::RepairRegister));
-        QCOMPARE(bitOf("客户资料编辑"), quint32(Right::CustomerEdit));
-        QCOMPARE(bitOf("技术员视图"), quint32(Right::TechnicianView));
+        QCOMPARE(Rights::columnNames().indexOf(QStringLiteral("维修登记")), 0);
+        QCOMPARE(1u << Rights::columnNames().indexOf(QStringLiteral("客户资料编辑")), quint32(Right::CustomerEdit));
+        QCOMPARE(1u << Rights::columnNames().indexOf(QStringLiteral("技术员视图")), quint32(Right::TechnicianView));
         QCOMPARE(RightsTable::DeniedMessage, QStringLiteral("您没有此项操作权限！"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestRights)
+QTEST_MAIN(TestRights)
 #include "tst_rights.moc"

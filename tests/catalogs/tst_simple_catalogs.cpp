@@ -351,8 +351,8 @@ private slots:
         std::unique_ptr<QWidget> w(entry->create(t.ctx, nullptr));
         QCOMPARE(w->windowTitle(), title);
         // The entry is guarded by the query right.
-        QVERIFY(!RightsTable::allows(node, 0));
-        QVERIFY(RightsTable::allows(node, quint32(Right::CatalogQuery)));
+        QVERIFY(!ScreenCatalog::instance().rights().allows(node, 0));
+        QVERIFY(ScreenCatalog::instance().rights().allows(node, quint32(Right::CatalogQuery)));
     }
 };
 

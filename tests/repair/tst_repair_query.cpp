@@ -79,7 +79,8 @@ private slots:
         june(t);
         t.ctx.OperatorRights = rights;
         t.ctx.OperatorName = QStringLiteral("老王");
-        RepairQueryForm form(t.ctx);
+        // As the tree's query nodes open it.
+        RepairQueryForm form(t.ctx, RightsTable::Rule::ownOr(Right::RepairQuery).evaluate(rights));
         form.load(mode, QDate(2024, 6, 10));
         QCOMPARE(sorted(form.model().allNumbers()), numbers);
     }
@@ -92,7 +93,7 @@ private slots:
         RepairFixture::job(t, {"dec", "已结束", "2024-12-01", "2024-12-31"});
         RepairFixture::job(t, {"jan", "已结束", "2025-01-01", "2025-01-01"});
         RepairFixture::job(t, {"nov", "已结束", "2024-11-30", "2024-11-30"});
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strToMonth);
         QCOMPARE(form.model().allNumbers(), QStringList{"dec"});
         form.load(R::strOVERDELAY);
@@ -104,7 +105,7 @@ private slots:
         TestDatabase t;
         june(t);
         t.ctx.OperatorRights = Rights::SuperUser;
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         QCOMPARE(form.model().allNumbers(), (QStringList{"e", "g", "f", "b", "a", "d", "c"}));
         form.sort(QStringLiteral("按业务编号排序"));
@@ -145,7 +146,7 @@ private slots:
         t.exec("UPDATE 维修 SET 物件名称 = 'a#b' WHERE 业务编号 = 'q2'");
         t.exec("INSERT INTO 配件 (单据编号, SN) VALUES ('q1', 'SN-7a'), ('q1', 'SN-7b'), ('q4', 'SN-8')");
         t.exec("INSERT INTO 回访 (业务编号, 回访员) VALUES ('q2', '赵六')");
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         t.prompter.clear();
         QVERIFY(form.search(label, text));
@@ -159,7 +160,7 @@ private slots:
         june(t);
         t.ctx.OperatorRights = quint32(Right::TechnicianView);
         t.ctx.OperatorName = QStringLiteral("老王");
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::OwnOnly);
         form.load(R::strToday, QDate(2024, 6, 3));
         QCOMPARE(form.model().allNumbers(), QStringList{"a"});
         // Empty text: the message, nothing else.
@@ -184,7 +185,7 @@ private slots:
         t.ctx.OperatorRights = Rights::SuperUser;
         for (int i = 0; i < RepairQueryModel::PageSize + 5; ++i)
             RepairFixture::job(t, {QStringLiteral("n%1").arg(i, 3, 10, QChar('0')), "待检测", "2024-06-01"});
-        RepairQueryForm form(t.ctx);
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
         QCOMPARE(form.rowCount(), RepairQueryModel::PageSize);
         QVERIFY(form.model().canFetchMore());
@@ -198,7 +199,7 @@ private slots:
         TestDatabase t;
         june(t);
         t.ctx.OperatorRights = Rights::SuperUser;
-        TForm_repair_sh screen(t.ctx, R::strOver);
+        TForm_repair_sh screen(t.ctx, RightsTable::Access::Full, R::strOver);
         screen.show();
         QCOMPARE(screen.grid->model()->rowCount(), 3);
         QCOMPARE(screen.searchModeBox->count(), 13);

@@ -1,43 +1,39 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
-// What the main window's tree, business panel, welcome links and menu open: the screen entry each
-// names, its status text and its right (asked of RightsTable under `action`).
+// The main window's fixed vocabulary: the groups of its tree, the panel actions the welcome
+// screen asks for, and the status texts of the window itself. The screens, with their nodes,
+// buttons, menu items, statuses and rights, are declared by each subsystem (ScreenCatalog).
 namespace Navigation {
 
-struct Target
-{
-    QString action; // the name RightsTable knows
-    QString entry;  // the screen entry of ScreenCatalog
-    QString status; // status panel 2 while the screen is open
-};
+// The tree's groups. A screen declares its node under one of them, or as the group's own node.
+inline const QString RepairGroup = QStringLiteral("维修业务");
+inline const QString RepairQueryGroup = QStringLiteral("业务查询");
+inline const QString SalesGroup = QStringLiteral("商品销售");
+inline const QString FollowUpGroup = QStringLiteral("客户回访");
+inline const QString CustomerGroup = QStringLiteral("客户资料"); // its leaves are the customer classes
+inline const QString StockGroup = QStringLiteral("配件库存");
+inline const QString StatisticsGroup = QStringLiteral("统计分析");
+inline const QString CatalogGroup = QStringLiteral("基本信息");
+// Top to bottom.
+QStringList treeGroups();
 
-inline const QString CustomerNode = QStringLiteral("客户资料");
-inline const QString CustomerClassEntry = QStringLiteral("客户资料－分类"); // argument: the class
-inline const QString CustomerClassCatalog = QStringLiteral("客户分类目录");
-inline const QString TodayNode = QStringLiteral("当天业务");            // argument: the picked date
+// The panel actions of the welcome screen's links.
+inline const QString ViewStock = QStringLiteral("ViewStock");
+inline const QString RepairReg = QStringLiteral("RepairReg");
+inline const QString RepairDealWith = QStringLiteral("RepairDealWith");
+inline const QString RepairCharge = QStringLiteral("RepairCharge");
+inline const QString RepairCheck = QStringLiteral("RepairCheck");
+inline const QString StockWarning = QStringLiteral("StockWarning"); // also turns the stock warning view on
+
 inline const QString WelcomeStatus = QStringLiteral(" 欢迎使用");
 inline const QString FirstStatus = QStringLiteral(" 欢迎您使用。");
 inline const QString TreeStatus = QStringLiteral(" 导航");
 inline const QString PanelStatus = QStringLiteral(" 面板");
 
-// The tree's groups and their leaves, in order. "客户资料" has the customer classes as leaves.
-QList<QPair<QString, QStringList>> tree();
-// The node's screen, or nullopt for a node that opens nothing (the groups).
-std::optional<Target> node(const QString &text);
-// Status text of a customer class node.
+// A customer class node opens the customer browser of that class.
 QString customerClassStatus(const QString &className);
 QString customerClassCaption(const QString &className);
-
-// The business panel's buttons, in order ("维修登记" ... "当前库存").
-QStringList panelButtons();
-std::optional<Target> panelButton(const QString &caption);
-
-// The welcome screen's panel actions ("RepairCheck", "StockWarning", ...): screen entry.
-std::optional<Target> panelAction(const QString &action);
 }

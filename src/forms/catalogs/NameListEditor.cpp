@@ -22,7 +22,7 @@ void NameListEditor::setCurrentRow(int row)
 
 bool NameListEditor::allowed() const
 {
-    if (m_decl.editAction.isEmpty() || RightsTable::allows(m_decl.editAction, m_ctx.OperatorRights))
+    if (m_decl.editAction.isEmpty() || RightsTable::inScreen().allows(m_decl.editAction, m_ctx.OperatorRights))
         return true;
     m_ctx.prompt().warning(RightsTable::DeniedMessage);
     return false;

@@ -22,7 +22,7 @@ QString PartsPriceListForm::latestPurchasePrice(int row) const
 
 bool PartsPriceListForm::beginChange()
 {
-    if (!RightsTable::allows(RightsTable::CatalogEdit, m_ctx.OperatorRights)) {
+    if (!RightsTable::inScreen().allows(RightsTable::CatalogEdit, m_ctx.OperatorRights)) {
         m_ctx.prompt().warning(RightsTable::DeniedMessage);
         return false;
     }

@@ -35,7 +35,7 @@ void RepairDetailForm::load(const QString &customerName, const QString &number)
 
 bool RepairDetailForm::update()
 {
-    if (!RightsTable::allows(RightsTable::RepairDetailUpdate, m_ctx.OperatorRights)) {
+    if (!RightsTable::inScreen().allows(RightsTable::RepairDetailUpdate, m_ctx.OperatorRights)) {
         m_ctx.prompt().warning(RightsTable::DeniedMessage);
         return false;
     }

@@ -1,6 +1,5 @@
 #include "forms/repair/RepairQueryForm.h"
 
-#include "core/app/RightsTable.h"
 #include "data/repair/RepairQueryModel.h"
 #include "data/repair/RepairStore.h"
 #include "forms/app/AppContext.h"
@@ -8,8 +7,8 @@
 
 namespace R = RepairQueryRules;
 
-RepairQueryForm::RepairQueryForm(AppContext &ctx)
-    : m_ctx(ctx), m_model(std::make_unique<RepairQueryModel>(ctx.database()))
+RepairQueryForm::RepairQueryForm(AppContext &ctx, RightsTable::Access access)
+    : m_ctx(ctx), m_access(access), m_model(std::make_unique<RepairQueryModel>(ctx.database()))
 {}
 
 RepairQueryForm::~RepairQueryForm() = default;
@@ -20,7 +19,7 @@ void RepairQueryForm::load(const QString &mode, const QDate &day)
     criteria.mode = mode;
     criteria.day = day;
     criteria.today = m_ctx.today();
-    if (RightsTable::access(QStringLiteral("业务查询"), m_ctx.OperatorRights) != RightsTable::Access::Full)
+    if (m_access != RightsTable::Access::Full)
         criteria.ownOnly = m_ctx.OperatorName;
     m_base = criteria;
     m_current = criteria;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/RightsTable.h"
 #include "core/repair/RepairQueryRules.h"
 
 #include <QDate>
@@ -14,13 +15,14 @@ struct RepairJob;
 class RepairQueryForm
 {
 public:
-    explicit RepairQueryForm(AppContext &ctx);
+    // access: how the screen was opened; OwnOnly (technician view) lists only the operator's jobs.
+    RepairQueryForm(AppContext &ctx, RightsTable::Access access);
     ~RepairQueryForm();
 
     RepairQueryModel &model() { return *m_model; }
 
-    // Lists the mode (day: "当天业务"'s date). An operator without the right of the full query
-    // sees only his own jobs, in every mode.
+    // Lists the mode (day: "当天业务"'s date); opened with OwnOnly, only the operator's own jobs,
+    // in every mode.
     void load(const QString &mode, const QDate &day = QDate());
     QString mode() const { return m_base.mode; }
     bool ownOnly() const { return !m_base.ownOnly.isEmpty(); }
@@ -40,6 +42,7 @@ public:
 
 private:
     AppContext &m_ctx;
+    RightsTable::Access m_access;
     std::unique_ptr<RepairQueryModel> m_model;
     RepairQueryCriteria m_base;    // the mode's listing
     RepairQueryCriteria m_current; // the mode's listing or the last search

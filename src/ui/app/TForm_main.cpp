@@ -1,6 +1,5 @@
 #include "ui/app/TForm_main.h"
 
-#include "core/app/RightsTable.h"
 #include "data/app/ShellStore.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Navigation.h"
@@ -8,17 +7,12 @@
 #include "forms/app/Startup.h"
 #include "forms/app/WelcomeForm.h"
 #include "forms/maintenance/BackupForm.h"
-#include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_exit.h"
 #include "ui/app/TForm_login.h"
-#include "ui/app/TForm_selDate.h"
 #include "ui/app/TForm_welcome.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QEventLoop>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -26,19 +20,16 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
+
+using Where = ScreenCatalog::Place::Where;
 
 namespace {
 constexpr int ColumnWidth = 190;
-const QStringList Calculators = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
-                                 QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
 }
 
 TForm_main::TForm_main(AppContext &ctx, QWidget *parent, const ScreenCatalog *catalog)
@@ -83,11 +74,11 @@ void TForm_main::buildLeftColumn()
     tree->setHeaderHidden(true);
     tree->setAccessibleName(QStringLiteral("功 能 导 航"));
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (const auto &[group, leaves] : Navigation::tree()) {
+    for (const QString &group : Navigation::treeGroups()) {
         auto *g = new QTreeWidgetItem(tree, {group});
-        if (group == Navigation::CustomerNode)
+        if (group == Navigation::CustomerGroup)
             g->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator); // its classes are read when selected
-        for (const QString &leaf : leaves)
+        for (const QString &leaf : m_catalog.treeLeaves(group))
             new QTreeWidgetItem(g, {leaf});
     }
     tree->installEventFilter(this);
@@ -103,12 +94,14 @@ void TForm_main::buildLeftColumn()
     auto *flow = new QGroupBox(QStringLiteral("维修业务处理流程"), businessPanel);
     auto *flowLayout = new QVBoxLayout(flow);
     panel->addWidget(flow);
-    for (const QString &caption : Navigation::panelButtons()) {
-        auto *b = new QPushButton(caption, businessPanel);
-        b->setObjectName(caption);
-        b->setMinimumHeight(34);
-        (caption == QStringLiteral("商品出售") || caption == QStringLiteral("当前库存") ? panel : flowLayout)->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, caption] { pressPanelButton(caption); });
+    for (const auto section : {ScreenCatalog::PanelSection::RepairFlow, ScreenCatalog::PanelSection::Below}) {
+        for (const QString &caption : m_catalog.panelButtons(section)) {
+            auto *b = new QPushButton(caption, businessPanel);
+            b->setObjectName(caption);
+            b->setMinimumHeight(34);
+            (section == ScreenCatalog::PanelSection::RepairFlow ? flowLayout : panel)->addWidget(b);
+            connect(b, &QPushButton::clicked, this, [this, caption] { pressPanelButton(caption); });
+        }
     }
     panel->addStretch(1);
 }
@@ -117,34 +110,22 @@ void TForm_main::buildToolBar()
 {
     QToolBar *bar = addToolBar(QStringLiteral("工具栏"));
     bar->setMovable(false);
-    bar->addAction(QStringLiteral("面板"), this, &TForm_main::showBusinessPanel);
-    bar->addAction(QStringLiteral("记事"), this, [this] {
-        openEntry(QStringLiteral("记事"), QStringLiteral(" 记事"));
-    });
-    bar->addAction(QStringLiteral("导航"), this, &TForm_main::showNavigation);
-    bar->addAction(QStringLiteral("退出"), this, [this] {
-        destroyCurrent();
-        close();
-    });
+    for (const QString &caption : m_catalog.toolButtons())
+        bar->addAction(caption, this, [this, caption] { toolAction(caption); });
 }
 
 void TForm_main::buildMenu()
 {
-    auto add = [this](QMenu *menu, const QString &item) {
-        QAction *a = menu->addAction(item, this, [this, item] { menuAction(item); });
-        a->setObjectName(item);
-    };
-    QMenu *maintenance = menuBar()->addMenu(QStringLiteral(" 维护[&M]"));
-    for (const char *item : {"系统初始化", "数据备份", "数据恢复", "后台数据库", "用户管理", "权限分配", "编号设置"})
-        add(maintenance, QString::fromUtf8(item));
-    maintenance->addSeparator();
-    add(maintenance, QStringLiteral("退出"));
-    QMenu *tools = menuBar()->addMenu(QStringLiteral(" 工具[&T]"));
-    for (const char *item : {"计算器", "压缩数据库", "设置欢迎界面", "设置备份路径"})
-        add(tools, QString::fromUtf8(item));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助[&H]"));
-    for (const char *item : {"关于", "帮助", "意见反馈"})
-        add(help, QString::fromUtf8(item));
+    for (const auto which : {ScreenCatalog::Menu::Maintenance, ScreenCatalog::Menu::Tools, ScreenCatalog::Menu::Help}) {
+        QMenu *menu = menuBar()->addMenu(ScreenCatalog::menuTitle(which));
+        for (const ScreenCatalog::Place &item : m_catalog.menuItems(which)) {
+            if (item.separatorBefore)
+                menu->addSeparator();
+            const QString caption = item.caption;
+            QAction *a = menu->addAction(caption, this, [this, caption] { menuAction(caption); });
+            a->setObjectName(caption);
+        }
+    }
 }
 
 void TForm_main::showEvent(QShowEvent *event)
@@ -184,7 +165,7 @@ void TForm_main::startSession()
     auto *welcomeScreen = new TForm_welcome(m_ctx);
     m_welcome = welcomeScreen;
     connect(welcomeScreen, &TForm_welcome::panelActionRequested, this, &TForm_main::panelAction);
-    connect(welcomeScreen, &TForm_welcome::backupRequested, this, [this] { manualBackup(false); });
+    connect(welcomeScreen, &TForm_welcome::backupRequested, this, [this] { BackupForm(m_ctx).manualBackup(); });
     m_welcomeWindow = workspace->addSubWindow(welcomeScreen, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_welcomeWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_welcomeWindow->showMaximized();
@@ -255,25 +236,45 @@ void TForm_main::destroyWelcome()
     }
 }
 
-bool TForm_main::allowed(const QString &action)
+void TForm_main::closeCurrentScreen()
 {
-    if (RightsTable::allows(action, m_ctx.OperatorRights))
-        return true;
-    m_ctx.prompt().warning(RightsTable::DeniedMessage);
-    return false;
+    destroyCurrent();
 }
 
-bool TForm_main::openEntry(const QString &entryName, const QString &status, const QString &argument)
+void TForm_main::closeOpenScreens()
+{
+    destroyCurrent();
+    destroyWelcome();
+}
+
+void TForm_main::closeMainWindow()
+{
+    close();
+}
+
+std::optional<RightsTable::Access> TForm_main::grant(const ScreenCatalog::Target &target)
+{
+    const RightsTable::Access access = m_catalog.rights().access(target.action, m_ctx.OperatorRights);
+    if (access != RightsTable::Access::Denied)
+        return access;
+    m_ctx.prompt().warning(RightsTable::DeniedMessage);
+    return std::nullopt;
+}
+
+bool TForm_main::open(const ScreenCatalog::Entry &entry, const QString &status, const ScreenCatalog::Opening &opening)
 {
     if (!status.isEmpty())
         setStatus(status);
-    const ScreenCatalog::Entry *entry = m_catalog.find(entryName);
-    if (!entry)
-        return false;
-    QWidget *screen = entry->make(m_ctx, this, argument);
+    if (entry.kind == ScreenCatalog::Kind::Command) {
+        entry.action(m_ctx, *this);
+        if (!status.isEmpty())
+            setStatus(Navigation::WelcomeStatus);
+        return true;
+    }
+    QWidget *screen = entry.create(m_ctx, this, opening);
     if (!screen)
         return false;
-    if (entry->kind == ScreenCatalog::Kind::Dialog) {
+    if (entry.kind == ScreenCatalog::Kind::Dialog) {
         const QPointer<QWidget> guard(screen); // a screen may delete itself on close
         screen->setWindowModality(Qt::ApplicationModal);
         if (auto *dialog = qobject_cast<QDialog *>(screen)) {
@@ -287,6 +288,8 @@ bool TForm_main::openEntry(const QString &entryName, const QString &status, cons
             loop.exec();
         }
         delete guard.data();
+        if (entry.afterClose)
+            entry.afterClose(m_ctx, *this);
         if (!status.isEmpty())
             setStatus(Navigation::WelcomeStatus);
     } else {
@@ -350,34 +353,29 @@ void TForm_main::selectItem(QTreeWidgetItem *item)
         return;
     const QString text = item->text(0);
     item->setExpanded(true);
-    if (text == Navigation::CustomerNode && item->childCount() == 0)
+    if (text == Navigation::CustomerGroup && item->childCount() == 0)
         fillCustomerClasses(item);
 
     // The open screens close first, whether or not the right is then granted.
     destroyCurrent();
     destroyWelcome();
 
-    if (const auto target = Navigation::node(text)) {
-        if (!allowed(target->action))
+    if (const auto target = m_catalog.at(Where::TreeNode, text)) {
+        const auto access = grant(*target);
+        if (!access)
             return;
-        if (text == Navigation::TodayNode) {
-            setStatus(target->status);
-            TForm_selDate dateDialog(m_ctx.today(), this);
-            dateDialog.exec();
-            const QString day = dateDialog.result();
-            if (!day.isEmpty())
-                openEntry(target->entry, target->status, day);
-        } else {
-            openEntry(target->entry, target->status);
-            if (text == Navigation::CustomerClassCatalog)
-                customerClassesChanged();
-        }
+        open(*target->entry, target->entry->status, {.access = *access});
     }
-    // Any node whose text is a class with customers also opens the customers of that class.
+    // Any node whose text is a class with customers also opens the customers of that class,
+    // under the right of the customer node.
     if (ShellStore(m_ctx.database()).classHasCustomers(text)) {
-        if (!allowed(Navigation::CustomerNode))
+        const auto customers = m_catalog.at(Where::TreeNode, Navigation::CustomerGroup);
+        if (!customers)
             return;
-        openEntry(Navigation::CustomerClassEntry, Navigation::customerClassStatus(text), text);
+        const auto access = grant(*customers);
+        if (!access)
+            return;
+        open(*customers->entry, Navigation::customerClassStatus(text), {.access = *access, .argument = text});
     }
 }
 
@@ -390,7 +388,7 @@ void TForm_main::fillCustomerClasses(QTreeWidgetItem *node)
 
 void TForm_main::customerClassesChanged()
 {
-    if (QTreeWidgetItem *node = findNode(Navigation::CustomerNode))
+    if (QTreeWidgetItem *node = findNode(Navigation::CustomerGroup))
         qDeleteAll(node->takeChildren());
 }
 
@@ -401,115 +399,49 @@ QPushButton *TForm_main::panelButton(const QString &caption) const
 
 void TForm_main::pressPanelButton(const QString &caption)
 {
-    const auto target = Navigation::panelButton(caption);
-    if (!target || !allowed(target->action))
+    const auto target = m_catalog.at(Where::PanelButton, caption);
+    if (!target)
+        return;
+    const auto access = grant(*target);
+    if (!access)
         return;
     destroyCurrent();
     destroyWelcome();
-    openEntry(target->entry, target->status);
+    open(*target->entry, target->entry->status, {.access = *access});
 }
 
 void TForm_main::panelAction(const QString &action)
 {
-    const auto target = Navigation::panelAction(action);
+    const auto target = m_catalog.at(Where::WelcomeLink, action);
     if (!target)
         return;
-    if (action == QStringLiteral("StockWarning"))
+    const auto access = grant(*target);
+    if (!access)
+        return;
+    if (action == Navigation::StockWarning)
         m_ctx.StockWarningMode = 1;
-    openEntry(target->entry, QString());
+    open(*target->entry, QString(), {.access = *access}); // a link changes no status
 }
 
 void TForm_main::menuAction(const QString &item)
 {
-    if (item == QStringLiteral("退出")) {
-        destroyCurrent();
-        close();
+    openPlace(Where::MenuItem, item);
+}
+
+void TForm_main::toolAction(const QString &caption)
+{
+    openPlace(Where::ToolButton, caption);
+}
+
+void TForm_main::openPlace(Where where, const QString &caption)
+{
+    const auto target = m_catalog.at(where, caption);
+    if (!target)
         return;
-    }
-    if (!allowed(item))
+    const auto access = grant(*target);
+    if (!access)
         return;
-    if (item == QStringLiteral("数据备份"))
-        return manualBackup(true);
-    if (item == QStringLiteral("数据恢复"))
-        return restore();
-    if (item == QStringLiteral("压缩数据库"))
-        return compact();
-    if (item == QStringLiteral("计算器"))
-        return startCalculator();
-    if (item == QStringLiteral("帮助"))
-        return openHelp();
-    if (item == QStringLiteral("关于")) {
-        setStatus(QStringLiteral(" 关于"));
-        m_ctx.prompt().information(Startup::ProductTitle + QStringLiteral("\n版本：") + Startup::ProductVersion +
-                                   QStringLiteral("\n维修、配件库存、销售、回访与客户管理"));
-        setStatus(Navigation::WelcomeStatus);
-        return;
-    }
-    static const QHash<QString, QString> statuses = {
-        {QStringLiteral("系统初始化"), QStringLiteral(" 系统初始化")},
-        {QStringLiteral("后台数据库"), QStringLiteral(" 后台数据库")},
-        {QStringLiteral("用户管理"), QStringLiteral(" 用户管理")},
-        {QStringLiteral("权限分配"), QStringLiteral(" 用户权限分配")},
-        {QStringLiteral("编号设置"), QStringLiteral(" 编号设置")},
-        {QStringLiteral("设置欢迎界面"), QStringLiteral(" 设置欢迎界面")},
-        {QStringLiteral("设置备份路径"), QStringLiteral(" 设置备份路径")},
-        {QStringLiteral("意见反馈"), QStringLiteral(" 意见反馈")},
-    };
-    const bool opened = openEntry(item, statuses.value(item));
-    if (opened && item == QStringLiteral("设置欢迎界面"))
-        m_ctx.prompt().information(QStringLiteral("您的设置在下一次登陆后生效！"));
-}
-
-void TForm_main::manualBackup(bool fromMenu)
-{
-    if (fromMenu) {
-        destroyCurrent();
-        setStatus(QStringLiteral(" 数据备份"));
-    }
-    BackupForm(m_ctx).manualBackup();
-    if (fromMenu)
-        setStatus(Navigation::WelcomeStatus);
-}
-
-void TForm_main::restore()
-{
-    setStatus(QStringLiteral(" 数据恢复"));
-    BackupForm form(m_ctx);
-    if (form.confirmRestore()) {
-        destroyCurrent();
-        destroyWelcome();
-        form.restore();
-    }
-    setStatus(Navigation::WelcomeStatus);
-}
-
-void TForm_main::compact()
-{
-    setStatus(QStringLiteral(" 压缩数据..."));
-    // The open screen goes first, so no query of it outlives the file it read.
-    destroyCurrent();
-    BackupForm(m_ctx).compact();
-    setStatus(Navigation::WelcomeStatus);
-}
-
-void TForm_main::startCalculator()
-{
-    for (const QString &name : Calculators) {
-        const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return;
-    }
-    m_ctx.prompt().warning(QStringLiteral("未找到计算器程序！"));
-}
-
-void TForm_main::openHelp()
-{
-    const QString path = QDir(m_ctx.AppDir).filePath(QStringLiteral("help.chm"));
-    if (!QFileInfo::exists(path)) {
-        m_ctx.prompt().warning(QStringLiteral("帮助文件不存在！"));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    open(*target->entry, target->entry->status, {.access = *access});
 }
 
 void TForm_main::closeEvent(QCloseEvent *event)

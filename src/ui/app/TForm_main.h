@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/app/ScreenCatalog.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -10,12 +12,12 @@ class QMdiSubWindow;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class ScreenCatalog;
 class TForm_welcome;
 
 // The main window: navigation tree, business panel, tool bar, menu and status bar around the
-// workspace where screens open as maximised sub-windows.
-class TForm_main : public QMainWindow
+// workspace where screens open as maximised sub-windows. Its tree, panel, menu, tool bar and
+// welcome links, and the right each tests, come from the screen catalog's declarations.
+class TForm_main : public QMainWindow, public ScreenCatalog::Host
 {
     Q_OBJECT
 public:
@@ -45,15 +47,22 @@ public:
     void selectItem(QTreeWidgetItem *item);
     void pressPanelButton(const QString &caption);
     void panelAction(const QString &action);
-    void showNavigation();
-    void showBusinessPanel();
+    void showNavigation() override;
+    void showBusinessPanel() override;
     void menuAction(const QString &item);
+    void toolAction(const QString &caption);
     QPushButton *panelButton(const QString &caption) const;
     QTreeWidgetItem *findNode(const QString &text) const;
+    const ScreenCatalog &catalog() const { return m_catalog; }
+
+    // What a command or a closed dialog asks of the window.
+    void closeCurrentScreen() override;
+    void closeOpenScreens() override;
+    void closeMainWindow() override;
 
 public slots:
     // The customer classes changed: the children of "客户资料" are read again on its next selection.
-    void customerClassesChanged();
+    void customerClassesChanged() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,18 +76,17 @@ private:
     void setStatus(const QString &text);
     void destroyCurrent();
     void destroyWelcome();
-    bool allowed(const QString &action);
-    // Opens a catalog entry; a dialog runs modally (status back to " 欢迎使用" after). An entry not
-    // built yet opens nothing. Returns false when nothing was opened.
-    bool openEntry(const QString &entry, const QString &status, const QString &argument = QString());
+    // The access the target's right grants; nullopt, with the refusal shown, when it is denied.
+    std::optional<RightsTable::Access> grant(const ScreenCatalog::Target &target);
+    // Tests the right of a menu item or tool button and opens it.
+    void openPlace(ScreenCatalog::Place::Where where, const QString &caption);
+    // Opens a catalog entry: a command runs, a dialog runs modally (status back to " 欢迎使用"
+    // after), a workspace screen becomes the current one. An entry not built yet opens nothing.
+    // Returns false when nothing was opened.
+    bool open(const ScreenCatalog::Entry &entry, const QString &status, const ScreenCatalog::Opening &opening);
     void openWorkspace(QWidget *screen);
     void fillCustomerClasses(QTreeWidgetItem *node);
     void olderVersionCheck();
-    void manualBackup(bool fromMenu);
-    void restore();
-    void compact();
-    void startCalculator();
-    void openHelp();
 
     AppContext &m_ctx;
     const ScreenCatalog &m_catalog;

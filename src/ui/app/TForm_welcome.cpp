@@ -1,8 +1,7 @@
 #include "ui/app/TForm_welcome.h"
 
-#include "core/app/RightsTable.h"
 #include "forms/app/AppContext.h"
-#include "forms/app/Prompter.h"
+#include "forms/app/Navigation.h"
 #include "forms/app/Startup.h"
 #include "ui/app/TForm_interfaceset.h"
 
@@ -67,27 +66,23 @@ TForm_welcome::TForm_welcome(AppContext &ctx, QWidget *parent)
     footer->installEventFilter(this);
     layout->addWidget(footer);
 
-    link(checkLink, QStringLiteral("RepairCheck"));
-    link(repairLink, QStringLiteral("RepairDealWith"));
-    link(chargeLink, QStringLiteral("RepairCharge"));
-    link(registerLink, QStringLiteral("RepairReg"));
-    link(warningLink, QStringLiteral("StockWarning"));
-    link(stockLink, QStringLiteral("ViewStock"));
+    link(checkLink, Navigation::RepairCheck);
+    link(repairLink, Navigation::RepairDealWith);
+    link(chargeLink, Navigation::RepairCharge);
+    link(registerLink, Navigation::RepairReg);
+    link(warningLink, Navigation::StockWarning);
+    link(stockLink, Navigation::ViewStock);
     connect(backupLink, &QPushButton::clicked, this, &TForm_welcome::backupRequested);
     connect(panelCheck, &QCheckBox::clicked, this, [this](bool on) { m_form.setPanelAtStart(on); });
 
     refresh();
 }
 
+// The main window tests the link's right before it opens anything.
 void TForm_welcome::link(QPushButton *button, const QString &action)
 {
-    connect(button, &QPushButton::clicked, this, [this, action] {
-        if (!RightsTable::allows(action, m_ctx.OperatorRights)) {
-            m_ctx.prompt().warning(RightsTable::DeniedMessage);
-            return;
-        }
-        emit panelActionRequested(action);
-    });
+    m_links.insert(button, action);
+    connect(button, &QPushButton::clicked, this, [this, action] { emit panelActionRequested(action); });
 }
 
 void TForm_welcome::refresh()

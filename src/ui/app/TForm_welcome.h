@@ -2,6 +2,7 @@
 
 #include "forms/app/WelcomeForm.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 
@@ -28,6 +29,9 @@ public:
     QCheckBox *panelCheck = nullptr;
     QLabel *footer = nullptr;
 
+    // The link buttons with the panel action each asks for.
+    const QHash<QPushButton *, QString> &links() const { return m_links; }
+
     // Reads the setting, the counts and the picture (done on show, again on demand).
     void refresh();
     bool hasPicture() const { return !m_picture.isNull(); }
@@ -35,7 +39,7 @@ public:
     void editPicture();
 
 signals:
-    // One of "ViewStock", "RepairReg", "RepairDealWith", "RepairCharge", "RepairCheck", "StockWarning".
+    // One of the panel actions of Navigation ("RepairCheck", "StockWarning" ...).
     void panelActionRequested(const QString &action);
     void backupRequested();
 
@@ -53,4 +57,5 @@ private:
     AppContext &m_ctx;
     WelcomeForm m_form;
     QPixmap m_picture;
+    QHash<QPushButton *, QString> m_links;
 };

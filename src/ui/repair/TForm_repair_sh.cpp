@@ -17,8 +17,9 @@
 
 namespace R = RepairQueryRules;
 
-TForm_repair_sh::TForm_repair_sh(AppContext &ctx, const QString &mode, const QDate &day, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_form(ctx)
+TForm_repair_sh::TForm_repair_sh(AppContext &ctx, RightsTable::Access access, const QString &mode, const QDate &day,
+                                 QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_form(ctx, access)
 {
     setWindowTitle(QStringLiteral("维修查询"));
     auto *layout = new QVBoxLayout(this);

@@ -17,7 +17,9 @@ class TForm_repair_sh : public QWidget
 {
     Q_OBJECT
 public:
-    TForm_repair_sh(AppContext &ctx, const QString &mode, const QDate &day = QDate(), QWidget *parent = nullptr);
+    // access: how the screen was opened (OwnOnly: the operator's own jobs only).
+    TForm_repair_sh(AppContext &ctx, RightsTable::Access access, const QString &mode, const QDate &day = QDate(),
+                    QWidget *parent = nullptr);
 
     RepairQueryForm &form() { return m_form; }
 

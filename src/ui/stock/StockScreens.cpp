@@ -1,23 +1,26 @@
 #include "ui/app/ScreenCatalog.h"
 
-#include "forms/app/AppContext.h"
-#include "ui/catalogs/TForm_goodsList.h"
-#include "ui/catalogs/TForm_price.h"
+#include "forms/app/Navigation.h"
 #include "ui/stock/TForm_stockIN.h"
 
-namespace {
-template <typename Screen>
-void addDialog(ScreenCatalog &catalog, const char *node)
-{
-    catalog.add(QString::fromUtf8(node), ScreenCatalog::Kind::Dialog,
-                [](AppContext &ctx, QWidget *parent) -> QWidget * { return new Screen(ctx, parent); });
-}
-}
+using namespace Qt::StringLiterals;
+using Rule = RightsTable::Rule;
+using K = ScreenCatalog::Kind;
+using C = ScreenCatalog;
 
-void registerStockScreens(ScreenCatalog &catalog)
+void registerStockScreens(ScreenCatalog &c)
 {
-    addDialog<TForm_stockIN>(catalog, "配件入库");
-    // The parts catalogs are kept with the stock screens they feed.
-    addDialog<TForm_goodsList>(catalog, "配件目录");
-    addDialog<TForm_price>(catalog, "配件价格目录");
+    const QString &stock = Navigation::StockGroup;
+    // The below-warning link also turns the warning view on (the main window sets the flag).
+    c.declare({.name = u"当前库存"_s, .status = u" 当前库存"_s, .rule = Rule::need(Right::StockQuery), .kind = K::Workspace,
+               .places = {C::treeLeaf(stock, 10), C::panelButton(C::PanelSection::Below, 20),
+                          C::welcomeLink(Navigation::ViewStock), C::welcomeLink(Navigation::StockWarning)}});
+    c.declare({.name = u"配件入库"_s, .status = u" 配件入库"_s, .rule = Rule::need(Right::StockIn), .kind = K::Dialog,
+               .places = {C::treeLeaf(stock, 20)}, .factory = C::screen<TForm_stockIN>()});
+    c.declare({.name = u"配件出库"_s, .status = u" 配件出库"_s, .rule = Rule::need(Right::StockOut), .kind = K::Dialog,
+               .places = {C::treeLeaf(stock, 30)}});
+    c.declare({.name = u"出库单"_s, .status = u" 出库单"_s, .rule = Rule::need(Right::StockQuery), .kind = K::Workspace,
+               .places = {C::treeLeaf(stock, 40)}});
+    c.declare({.name = u"入库单"_s, .status = u" 入库单"_s, .rule = Rule::need(Right::StockQuery), .kind = K::Workspace,
+               .places = {C::treeLeaf(stock, 50)}});
 }
