@@ -250,6 +250,24 @@ private slots:
         QVERIFY(!QFileInfo::exists(journal));
     }
 
+    // Real damage is still called damage, with the way back, and the file is left as it was.
+    void damagedFileIsRefusedAsDamaged()
+    {
+        QTemporaryDir dir;
+        const QString path = databaseIn(dir);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek(100); // keep the header, spoil the table of tables
+        f.write(QByteArray(4000, '\xA5'));
+        f.close();
+        const QByteArray before = [&] { QFile g(path); g.open(QIODevice::ReadOnly); return g.readAll(); }();
+        const Startup::Result r = startIn(dir.path());
+        QVERIFY(!r.db);
+        QVERIFY2(r.message.startsWith(QStringLiteral("数据文件已损坏或版本不符：文件已损坏。")), qPrintable(r.message));
+        QVERIFY2(r.message.section(u'\n', -1).startsWith(QStringLiteral("详细信息：")), qPrintable(r.message));
+        QCOMPARE([&] { QFile g(path); g.open(QIODevice::ReadOnly); return g.readAll(); }(), before);
+    }
+
     // One program at a time per data file: a second start is refused while the first runs, also
     // from another process; the lock goes with the program, however it ends.
     void secondProgramOnTheSameFileIsRefused()

@@ -48,7 +48,7 @@ QString Startup::messageFor(const DbError &e, const QString &path)
 {
     switch (e.kind()) {
     case DbError::Kind::Damaged:
-        return BadFileMessage + e.message();
+        return BadFileMessage + DamagedAdvice + u'\n' + DbError::DetailPrefix + e.message();
     case DbError::Kind::Locked:
         return LockedMessage.arg(path) + u'\n' + DbError::DetailPrefix + e.message();
     case DbError::Kind::ReadOnly:

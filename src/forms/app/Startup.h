@@ -28,6 +28,10 @@ public:
     static inline const QString LockedMessage =
         QStringLiteral("数据文件正被其他程序锁定，等待后仍无法打开：\n%1\n请关闭正在使用该文件的程序（例如数据库查看工具、"
                        "备份或同步软件）后再启动本程序。");
+    // Follows BadFileMessage when the engine finds the file damaged; the program cannot start, so
+    // the way back is by hand.
+    static inline const QString DamagedAdvice =
+        QStringLiteral("文件已损坏。\n请先把该文件另存一份交给技术支持，再用最近的备份文件（例如 kvbd.bak）替换它。");
     static inline const QString ProductVersion = QStringLiteral("1.3（单机版）");
     static inline const QString ProductTitle = QStringLiteral("Vantrel1.3（单机版）");
 
