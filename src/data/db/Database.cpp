@@ -162,7 +162,7 @@ std::optional<QString> Database::checkFile(const QString &path, Depth depth)
                 problem = integrityProblemOn(c);
         } catch (const DbError &e) {
             problem = e.kind() == DbError::Kind::Damaged ? QStringLiteral("文件已损坏（%1）").arg(e.message())
-                                                         : e.message();
+                                                         : e.operatorMessage();
         }
         c.close();
     }
