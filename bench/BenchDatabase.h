@@ -10,6 +10,12 @@ class Database;
 namespace BenchDatabase {
 QString largePath();
 QString smallPath();
-// Opened once per path for the whole run.
+// Opened once per path for the whole run; null when the file is not there.
 Database *open(const QString &path);
+// A copy of the file in a temporary directory, for benchmarks that write, so the sample stays as
+// generated; made once per path for the whole run. Null when the file is not there.
+Database *copy(const QString &path);
+// Closes every file and removes the copies. main calls it before the application ends: the
+// connections must go while Qt SQL is still there.
+void closeAll();
 }

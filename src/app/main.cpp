@@ -1,4 +1,5 @@
 #include "data/db/Database.h"
+#include "data/db/IndexUpkeep.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Startup.h"
 #include "ui/app/QtPrompter.h"
@@ -31,5 +32,8 @@ int main(int argc, char *argv[])
     TForm_main mainWindow(ctx);
     prompter.setParent(&mainWindow);
     mainWindow.showMaximized();
-    return app.exec();
+    const int code = app.exec();
+    if (ctx.db->isOpen())
+        IndexUpkeep::optimize(*ctx.db);
+    return code;
 }

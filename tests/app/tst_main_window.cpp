@@ -1,7 +1,7 @@
 #include "TestDatabase.h"
 #include "core/app/Right.h"
 #include "core/repair/RepairQueryRules.h"
-#include "data/repair/RepairQueryModel.h"
+#include "data/lists/ListModel.h"
 #include "forms/app/Navigation.h"
 #include "ui/app/ScreenCatalog.h"
 #include "ui/app/TForm_exit.h"
@@ -429,7 +429,8 @@ private slots:
         auto *query = qobject_cast<TForm_repair_sh *>(f.main->currentScreen());
         QVERIFY(query);
         QCOMPARE(query->form().mode(), RepairQueryRules::strToday);
-        QCOMPARE(query->form().model().allNumbers(), QStringList{QStringLiteral("b")});
+        QCOMPARE(query->form().rowCount(), 1);
+        QCOMPARE(query->form().number(0), QStringLiteral("b"));
         QCOMPARE(f.main->status(), QStringLiteral(" 业务查询－当天业务"));
 
         // No date picked: no screen.

@@ -1,8 +1,12 @@
+#include "Keyboard.h"
 #include "RepairFixture.h"
+#include "WhenModal.h"
 #include "TestDatabase.h"
 
 #include "core/app/Right.h"
-#include "data/repair/RepairQueryModel.h"
+#include "core/repair/RepairQueryRules.h"
+#include "data/lists/ListModel.h"
+#include "data/repair/RepairColumns.h"
 #include "data/repair/RepairStore.h"
 #include "forms/repair/RepairDetailForm.h"
 #include "forms/repair/RepairQueryForm.h"
@@ -10,6 +14,7 @@
 #include "ui/repair/TForm_repair_sh.h"
 #include "ui/repair/TForm_repairDetail.h"
 #include "ui/app/ScreenCatalog.h"
+#include "ui/app/TForm_main.h"
 #include "ui/repair/TForm_reg.h"
 #include "ui/repair/TForm_repairback.h"
 #include "ui/repair/TForm_repairstatus.h"
@@ -33,6 +38,16 @@ QStringList sorted(QStringList l)
 {
     l.sort();
     return l;
+}
+
+// The number of every row of the list, fetching all of them.
+QStringList listed(RepairQueryForm &form)
+{
+    form.model().fetchAll();
+    QStringList n;
+    for (int row = 0; row < form.rowCount(); ++row)
+        n << form.number(row);
+    return n;
 }
 
 // Jobs around June 2024: intake and end dates on both sides of the month's bounds.
@@ -82,7 +97,7 @@ private slots:
         // As the tree's query nodes open it.
         RepairQueryForm form(t.ctx, RightsTable::Rule::ownOr(Right::RepairQuery).evaluate(rights));
         form.load(mode, QDate(2024, 6, 10));
-        QCOMPARE(sorted(form.model().allNumbers()), numbers);
+        QCOMPARE(sorted(listed(form)), numbers);
     }
 
     void decemberRollsIntoJanuary()
@@ -95,9 +110,9 @@ private slots:
         RepairFixture::job(t, {"nov", "已结束", "2024-11-30", "2024-11-30"});
         RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strToMonth);
-        QCOMPARE(form.model().allNumbers(), QStringList{"dec"});
+        QCOMPARE(listed(form), QStringList{"dec"});
         form.load(R::strOVERDELAY);
-        QCOMPARE(form.model().allNumbers(), QStringList{"dec"});
+        QCOMPARE(listed(form), QStringList{"dec"});
     }
 
     void listsNewestIntakeFirstAndSorts()
@@ -107,13 +122,67 @@ private slots:
         t.ctx.OperatorRights = Rights::SuperUser;
         RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
-        QCOMPARE(form.model().allNumbers(), (QStringList{"e", "g", "f", "b", "a", "d", "c"}));
+        QCOMPARE(listed(form), (QStringList{"e", "g", "f", "b", "a", "d", "c"}));
         form.sort(QStringLiteral("按业务编号排序"));
-        QCOMPARE(form.model().allNumbers(), (QStringList{"a", "b", "c", "d", "e", "f", "g"}));
+        QCOMPARE(listed(form), (QStringList{"a", "b", "c", "d", "e", "f", "g"}));
         // A sort after a search sorts the found rows.
         QVERIFY(form.search(QStringLiteral("按维修技术员查询"), QStringLiteral("小李")));
         form.sort(QStringLiteral("按接修时间排序（升）"));
-        QCOMPARE(form.model().allNumbers(), (QStringList{"d", "b", "f"}));
+        QCOMPARE(listed(form), (QStringList{"d", "b", "f"}));
+    }
+
+    // "显示全部" lists the mode again, and a sort afterwards sorts what it shows: every job of
+    // the mode, not the rows of the search before it.
+    void sortAfterShowAllSortsTheModesRows()
+    {
+        TestDatabase t;
+        june(t);
+        t.ctx.OperatorRights = Rights::SuperUser;
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
+        form.load(R::strALL);
+        QVERIFY(form.search(QStringLiteral("按维修技术员查询"), QStringLiteral("小李")));
+        QCOMPARE(form.rowCount(), 3);
+        form.showAll();
+        QCOMPARE(form.rowCount(), 7);
+        form.sort(QStringLiteral("按业务编号排序"));
+        QCOMPARE(listed(form), (QStringList{"a", "b", "c", "d", "e", "f", "g"}));
+    }
+
+    // Amounts show with two decimals, right-aligned; yes/no columns as "是" and "否"; empty
+    // values empty.
+    void columnFormats()
+    {
+        TestDatabase t;
+        t.ctx.OperatorRights = Rights::SuperUser;
+        RepairFixture::job(t, {"m1", "已结束", "2024-06-01", "2024-06-02"});
+        t.exec("UPDATE 维修 SET 配件费用 = 3000000, 实际收费 = 12345, 保内 = 1, 已经派工 = 0 WHERE 业务编号 = 'm1'");
+        RepairQueryForm form(t.ctx, RightsTable::Access::Full);
+        form.load(R::strALL);
+        const ListModel &m = form.model();
+        auto cell = [&m](const char *caption) {
+            for (int c = 0; c < m.columnCount(); ++c)
+                if (m.headerData(c, Qt::Horizontal).toString() == QString::fromUtf8(caption))
+                    return m.index(0, c);
+            return QModelIndex();
+        };
+        QCOMPARE(cell("配件费用").data().toString(), QStringLiteral("300.00"));
+        QCOMPARE(cell("实际收费").data().toString(), QStringLiteral("1.23"));
+        QCOMPARE(cell("预付款").data().toString(), QString());
+        QCOMPARE(cell("保内").data().toString(), QStringLiteral("是"));
+        QCOMPARE(cell("派工").data().toString(), QStringLiteral("否"));
+        QCOMPARE(cell("返回日期").data().toString(), QStringLiteral("2024-06-02"));
+        QCOMPARE(Qt::Alignment(cell("配件费用").data(Qt::TextAlignmentRole).toInt()), Qt::AlignRight | Qt::AlignVCenter);
+        QVERIFY(!cell("客户").data(Qt::TextAlignmentRole).isValid());
+    }
+
+    void declaration()
+    {
+        const ListDeclaration d = RepairQueryForm::declaration();
+        QCOMPARE(d.searchLabels().size(), 13);
+        QCOMPARE(d.searchLabels().first(), QStringLiteral("显示全部"));
+        QCOMPARE(d.sortItems.size(), 12);
+        QVERIFY(d.sortItem(QStringLiteral("?"))->sort == (ListSort{RepairColumns::intakeDate, true}));
+        QCOMPARE(d.columns.size(), 24);
     }
 
     void searches_data()
@@ -150,7 +219,7 @@ private slots:
         form.load(R::strALL);
         t.prompter.clear();
         QVERIFY(form.search(label, text));
-        QCOMPARE(sorted(form.model().allNumbers()), numbers);
+        QCOMPARE(sorted(listed(form)), numbers);
         QCOMPARE(t.prompter.texts(), numbers.isEmpty() ? QStringList{R::NotFoundMessage} : QStringList{});
     }
 
@@ -162,7 +231,7 @@ private slots:
         t.ctx.OperatorName = QStringLiteral("老王");
         RepairQueryForm form(t.ctx, RightsTable::Access::OwnOnly);
         form.load(R::strToday, QDate(2024, 6, 3));
-        QCOMPARE(form.model().allNumbers(), QStringList{"a"});
+        QCOMPARE(listed(form), QStringList{"a"});
         // Empty text: the message, nothing else.
         QVERIFY(!form.search(QStringLiteral("按客户查询"), QStringLiteral("  ")));
         QCOMPARE(t.prompter.texts(), QStringList{R::EmptySearchMessage});
@@ -174,23 +243,23 @@ private slots:
         QVERIFY(form.search(QStringLiteral("按维修技术员查询"), QStringLiteral("小")));
         QCOMPARE(form.rowCount(), 0);
         QVERIFY(form.search(QStringLiteral("按客户查询"), QStringLiteral("张")));
-        QCOMPARE(form.model().allNumbers(), QStringList{"a"});
+        QCOMPARE(listed(form), QStringList{"a"});
         form.showAll();
-        QCOMPARE(form.model().allNumbers(), QStringList{"a"});
+        QCOMPARE(listed(form), QStringList{"a"});
     }
 
     void pagesAsTheGridScrolls()
     {
         TestDatabase t;
         t.ctx.OperatorRights = Rights::SuperUser;
-        for (int i = 0; i < RepairQueryModel::PageSize + 5; ++i)
+        for (int i = 0; i < ListModel::PageSize + 5; ++i)
             RepairFixture::job(t, {QStringLiteral("n%1").arg(i, 3, 10, QChar('0')), "待检测", "2024-06-01"});
         RepairQueryForm form(t.ctx, RightsTable::Access::Full);
         form.load(R::strALL);
-        QCOMPARE(form.rowCount(), RepairQueryModel::PageSize);
+        QCOMPARE(form.rowCount(), ListModel::PageSize);
         QVERIFY(form.model().canFetchMore());
-        const QStringList all = form.model().allNumbers();
-        QCOMPARE(all.size(), RepairQueryModel::PageSize + 5);
+        const QStringList all = listed(form);
+        QCOMPARE(all.size(), ListModel::PageSize + 5);
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size()); // no row twice
     }
 
@@ -215,6 +284,74 @@ private slots:
         screen.findButton->click();
         QCOMPARE(t.prompter.last(), R::EmptySearchMessage);
         QVERIFY(screen.searchBox->text().isEmpty());
+    }
+
+    // The query worked from the keyboard, opened from the navigator as the main window opens it:
+    // the focus starts in the search text, a mode is chosen in the mode box, Enter searches, the
+    // sort box re-lists, Enter in the grid opens the current job's details.
+    void keyboardFlow()
+    {
+        using namespace Keyboard;
+        TestDatabase t;
+        t.ctx.OperatorRights = Rights::SuperUser;
+        RepairFixture::job(t, {"k1", "待检测", "2024-06-01", "", "老王", "李四"});
+        RepairFixture::job(t, {"k2", "已结束", "2024-06-03", "2024-06-05", "老王", "李四"});
+        RepairFixture::job(t, {"k3", "待维修", "2024-06-02", "", "小李", "张三"});
+        TForm_main main(t.ctx);
+        main.startSession();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.selectNode(QStringLiteral("业务查询"));
+        auto *screen = qobject_cast<TForm_repair_sh *>(main.currentScreen());
+        QVERIFY(screen);
+        QTRY_COMPARE(focused(), screen->searchBox);
+        QCOMPARE(listed(screen->form()), (QStringList{"k2", "k3", "k1"}));
+
+        // Nothing typed: the message, and the focus stays.
+        enter();
+        QCOMPARE(t.prompter.texts(), QStringList{R::EmptySearchMessage});
+        QCOMPARE(focused(), screen->searchBox);
+
+        // Down steps through the modes in the box; Enter takes the focus back to the text.
+        tab();
+        QCOMPARE(focused(), screen->searchModeBox);
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Down);
+        QCOMPARE(screen->searchModeBox->currentText(), QStringLiteral("按客户查询"));
+        QCOMPARE(focused(), screen->searchModeBox);
+        enter();
+        QCOMPARE(focused(), screen->searchBox);
+        type(QStringLiteral("李四"));
+        enter();
+        QCOMPARE(listed(screen->form()), (QStringList{"k1", "k2"})); // a search lists in table order
+        QCOMPARE(focused(), screen->searchBox);
+
+        // Past the mode box and "查询[&F]" to the sort box; each item chosen sorts the rows found.
+        tab();
+        tab();
+        QCOMPARE(focused(), screen->findButton);
+        tab();
+        QCOMPARE(focused(), screen->sortBox);
+        press(Qt::Key_Down);
+        QCOMPARE(screen->sortBox->currentText(), QStringLiteral("按接修时间排序（降）"));
+        QCOMPARE(listed(screen->form()), (QStringList{"k2", "k1"}));
+        press(Qt::Key_Down);
+        QCOMPARE(listed(screen->form()), (QStringList{"k1", "k2"}));
+
+        // Into the grid, down to the second job; Enter opens its details.
+        tab();
+        QCOMPARE(focused(), screen->grid);
+        press(Qt::Key_Down);
+        QString shown;
+        whenModal([&shown](QWidget *w) {
+            if (auto *detail = qobject_cast<TForm_repairDetail *>(w))
+                shown = detail->text(QStringLiteral("业务情况"), QStringLiteral("业务编号："));
+            w->close();
+        });
+        enter();
+        QCOMPARE(shown, QStringLiteral("k2"));
+        // Back in the grid (without a window manager the main window is not activated again).
+        QCOMPARE(main.focusWidget(), screen->grid);
     }
 
     void detailWindow()
@@ -279,7 +416,7 @@ private slots:
         QVERIFY(query);
         QCOMPARE(query->form().mode(), mode);
         if (mode == R::strToday)
-            QCOMPARE(query->form().model().allNumbers(), QStringList{"c"});
+            QCOMPARE(listed(query->form()), QStringList{"c"});
     }
 
     void registrationScreensAreDialogs()

@@ -1,4 +1,3 @@
-#include "core/repair/RepairQueryRules.h"
 #include "core/repair/RepairState.h"
 
 #include <QTest>
@@ -58,16 +57,6 @@ private slots:
         QCOMPARE(v.message, message);
         if (v.allowed())
             QCOMPARE(transition(action).from, current);
-    }
-
-    void queryRules()
-    {
-        QCOMPARE(RepairQueryRules::searchLabels().size(), 13);
-        QCOMPARE(RepairQueryRules::searchLabels().first(), QStringLiteral("显示全部"));
-        QCOMPARE(RepairQueryRules::sortItems().size(), 12);
-        const auto unknown = RepairQueryRules::sortItem(QStringLiteral("?"));
-        QCOMPARE(unknown.column, QStringLiteral("接修日期"));
-        QVERIFY(unknown.descending);
     }
 };
 

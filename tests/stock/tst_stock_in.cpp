@@ -3,6 +3,7 @@
 #include "TestDatabase.h"
 #include "data/db/DbError.h"
 #include "data/stock/StockLedger.h"
+#include "data/stock/StockOverflow.h"
 #include "forms/stock/StockInForm.h"
 
 #include <QTest>
@@ -23,7 +24,7 @@ void addStock(TestDatabase &t, const QString &no, int quantity, qint64 priceUnit
 void setLine(StockInForm &f, int line, const QStringList &cells)
 {
     for (int c = 0; c < cells.size(); ++c)
-        f.setCell(line, c, cells.at(c));
+        f.lines().setText(line, c, cells.at(c));
 }
 qint64 stockOf(TestDatabase &t, const QString &no, const QString &column)
 {
@@ -58,6 +59,13 @@ private slots:
         QTest::newRow("no name") << QStringList{"P1", "", "", "", "", "1", "0", "0"} << "第3行:配件名称不能为空";
         QTest::newRow("quantity empty") << QStringList{"P1", "屏", "", "", "", "", "0", "0"} << "第3行:数量应该为数字！";
         QTest::newRow("quantity decimal") << QStringList{"P1", "屏", "", "", "", "1.5", "0", "0"} << "第3行:数量应该为数字！";
+        // Counts no shop means, which would wrap the stock arithmetic.
+        QTest::newRow("quantity beyond 64 bits") << QStringList{"P1", "屏", "", "", "", "9223372036854775807", "0", "0"}
+                                                  << "第3行:数量应该为数字！";
+        QTest::newRow("quantity of ten digits") << QStringList{"P1", "屏", "", "", "", "1000000000", "0", "0"}
+                                                 << "第3行:数量应该为数字！";
+        QTest::newRow("negative of ten digits") << QStringList{"P1", "屏", "", "", "", "-1000000000", "0", "0"}
+                                                 << "第3行:数量应该为数字！";
         QTest::newRow("price") << QStringList{"P1", "屏", "", "", "", "2", "x", "0"} << "第3行:单价应该为数字！";
         QTest::newRow("amount") << QStringList{"P1", "屏", "", "", "", "2", "1", "y"} << "第3行:数量应该为数字！";
         QTest::newRow("name without number") << QStringList{"", "屏"} << "第3行:配件编号不能为空，入库失败！";
@@ -77,8 +85,8 @@ private slots:
         // Nothing written, the grid keeps what was typed.
         QCOMPARE(t.count(QStringLiteral("入库单")), 0);
         QCOMPARE(t.count(QStringLiteral("库存")), 0);
-        QCOMPARE(f.cell(2, 1), line.value(1));
-        QCOMPARE(f.cell(0, 0), QStringLiteral("P0"));
+        QCOMPARE(f.lines().text(2, 1), line.value(1));
+        QCOMPARE(f.lines().text(0, 0), QStringLiteral("P0"));
     }
 
     void writesBillAndStock()
@@ -131,7 +139,7 @@ private slots:
         QCOMPARE(b->category, QStringLiteral("电源"));
 
         // Cleared, with the next number for the next bill.
-        QCOMPARE(f.cell(2, C::PartNo), QString());
+        QCOMPARE(f.lines().text(2, C::PartNo), QString());
         QCOMPARE(f.billNumber, QStringLiteral("rk-260309-2"));
         QCOMPARE(f.supplier, QStringLiteral("  甲商 "));
     }
@@ -185,7 +193,7 @@ private slots:
         StockInForm f(t.ctx);
         f.open();
         // A part chosen with the picker must not lend its level to the other lines.
-        f.applyChoice(0, {QStringLiteral("P"), QStringLiteral("picked"), {}, {}, {}, 50, QStringLiteral("1")});
+        f.lines().fill(0, {QStringLiteral("P"), QStringLiteral("picked"), {}, {}, {}, 50, QStringLiteral("1")});
         setLine(f, 1, {"A", "屏", "", "", "", "1", "0", "0"});
         setLine(f, 2, {"X", "无目录", "", "", "", "1", "0", "0"});
         setLine(f, 3, {"N", "新件", "", "", "", "1", "0", "0"});
@@ -265,8 +273,8 @@ private slots:
         QCOMPARE(stockOf(t, QStringLiteral("A"), QStringLiteral("库存")), 10);
         QCOMPARE(stockOf(t, QStringLiteral("A"), QStringLiteral("进货单价")), 20000);
         QVERIFY(!t.prompter.texts().contains(QStringLiteral("入库成功！")));
-        QCOMPARE(f.cell(2, C::PartNo), QStringLiteral("BAD"));
-        QCOMPARE(f.cell(0, C::Quantity), QStringLiteral("5"));
+        QCOMPARE(f.lines().text(2, C::PartNo), QStringLiteral("BAD"));
+        QCOMPARE(f.lines().text(0, C::Quantity), QStringLiteral("5"));
     }
 
     void typingAndAmount()
@@ -275,36 +283,65 @@ private slots:
         addPart(t, QStringLiteral("A"), QStringLiteral("屏"));
         StockInForm f(t.ctx);
         f.open();
-        f.setCell(0, C::PartNo, QStringLiteral("A"));
-        QVERIFY(!f.cellEdited(0, C::PartNo).isEmpty());
-        QCOMPARE(f.cell(0, C::Name), QStringLiteral("屏"));
-        QCOMPARE(f.cell(0, C::Category), QStringLiteral("屏幕"));
-        QCOMPARE(f.cell(0, C::Unit), QStringLiteral("块"));
-        QCOMPARE(f.cell(0, C::Quantity), QStringLiteral("1"));
-        f.setCell(1, C::PartNo, QStringLiteral("nope"));
-        QVERIFY(f.cellEdited(1, C::PartNo).isEmpty());
-        QCOMPARE(f.cell(1, C::Name), QString());
+        BillLineModel &l = f.lines();
+        l.edit(0, C::PartNo, QStringLiteral("A"));
+        QCOMPARE(l.text(0, C::Name), QStringLiteral("屏"));
+        QCOMPARE(l.text(0, C::Category), QStringLiteral("屏幕"));
+        QCOMPARE(l.text(0, C::Unit), QStringLiteral("块"));
+        QCOMPARE(l.text(0, C::Quantity), QStringLiteral("1"));
+        l.edit(1, C::PartNo, QStringLiteral("nope"));
+        QCOMPARE(l.text(1, C::Name), QString());
 
-        f.setCell(0, C::Quantity, QStringLiteral("2"));
-        f.setCell(0, C::Price, QStringLiteral("3.5"));
-        QVERIFY(f.cellSelected(0, C::Amount));
-        QCOMPARE(f.cell(0, C::Amount), QStringLiteral("7"));
-        f.setCell(0, C::Price, QStringLiteral("0.1"));
-        f.setCell(0, C::Quantity, QStringLiteral("3"));
-        QVERIFY(f.cellSelected(0, C::Quantity));
-        QCOMPARE(f.cell(0, C::Amount), QStringLiteral("0.3"));
-        QVERIFY(!f.cellSelected(0, C::Name));
-        f.setCell(0, C::Price, QStringLiteral("abc"));
-        f.cellEdited(0, C::Price);
+        l.edit(0, C::Quantity, QStringLiteral("2"));
+        l.edit(0, C::Price, QStringLiteral("3.5"));
+        QCOMPARE(l.text(0, C::Amount), QStringLiteral("7"));
+        l.edit(0, C::Price, QStringLiteral("0.1"));
+        l.edit(0, C::Quantity, QStringLiteral("3"));
+        QCOMPARE(l.text(0, C::Amount), QStringLiteral("0.3"));
+        l.edit(0, C::Price, QStringLiteral("abc"));
         QCOMPARE(t.prompter.texts(), QStringList{QStringLiteral("该项目应该为数字！")});
-        QVERIFY(!f.cellSelected(0, C::Amount));
-        QCOMPARE(f.cell(0, C::Amount), QStringLiteral("0.3"));
-        QCOMPARE(f.cell(0, C::Price), QStringLiteral("abc"));
+        QCOMPARE(l.text(0, C::Amount), QStringLiteral("0.3"));
+        QCOMPARE(l.text(0, C::Price), QStringLiteral("abc"));
 
         f.clear();
-        for (int l = 0; l < C::LineCount; ++l)
+        for (int line = 0; line < C::LineCount; ++line)
             for (int c = 0; c < C::ColumnCount; ++c)
-                QVERIFY(f.cell(l, c).isEmpty());
+                QVERIFY(l.text(line, c).isEmpty());
+    }
+
+    void stockCountsNeverWrap()
+    {
+        TestDatabase t;
+        addPart(t, QStringLiteral("A"), QStringLiteral("屏"));
+        addStock(t, QStringLiteral("A"), 10, 20000);
+        t.exec(QStringLiteral("INSERT INTO 库存 (编号, 名称, 库存, 进货单价, 配件申请) VALUES ('H', '满', ?, 0, 0)"),
+               {qlonglong(std::numeric_limits<qint64>::max() - 5)});
+        StockInForm f(t.ctx);
+        f.open();
+        setLine(f, 0, {"A", "屏", "", "", "", "999999999", "1", "1"}); // the largest count: taken
+        setLine(f, 2, {"H", "满", "", "", "", "10", "1", "10"});
+        setLine(f, 3, {"NEW", "新件", "", "", "", "1", "1", "1"});
+        t.prompter.answers << true; // add NEW to the catalog
+        QCOMPARE(f.stockIn(), C::Outcome::Refused);
+        QCOMPARE(t.prompter.texts().last(), QStringLiteral("第3行:库存数量超出范围，入库失败！"));
+        // Nothing of the bill is written: no line, no stock, no catalog row.
+        QCOMPARE(t.count(QStringLiteral("入库单")), 0);
+        QCOMPARE(stockOf(t, QStringLiteral("A"), QStringLiteral("库存")), 10);
+        QCOMPARE(stockOf(t, QStringLiteral("H"), QStringLiteral("库存")), std::numeric_limits<qint64>::max() - 5);
+        QCOMPARE(t.count(QStringLiteral("配件目录")), 1);
+        QCOMPARE(f.lines().text(2, C::PartNo), QStringLiteral("H"));
+
+        // Without that line the largest count goes in.
+        setLine(f, 2, {"", "", "", "", "", "", "", ""});
+        t.prompter.answers << true;
+        QCOMPARE(f.stockIn(), C::Outcome::SavedContinue);
+        QCOMPARE(stockOf(t, QStringLiteral("A"), QStringLiteral("库存")), 1000000009);
+
+        // A quotation's request that would wrap is refused as well.
+        t.exec(QStringLiteral("UPDATE 库存 SET 配件申请 = ? WHERE 编号 = 'A'"), {qlonglong(std::numeric_limits<qint64>::max())});
+        QVERIFY_THROWS_EXCEPTION(StockOverflow,
+                                 StockLedger(t.db()).requestParts(QStringLiteral("A"), QStringLiteral("屏"), 1000000010));
+        QCOMPARE(stockOf(t, QStringLiteral("A"), QStringLiteral("配件申请")), std::numeric_limits<qint64>::max());
     }
 
     void partsRequest()

@@ -1,6 +1,8 @@
 #include "WhenModal.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,6 +15,14 @@ void whenModal(std::function<void(QWidget *)> act)
             timer->stop();
             timer->deleteLater();
             act(w);
+            // A check that failed inside act leaves the window open; end it, so the test reports
+            // the failure instead of waiting for a window nobody closes.
+            if (QTest::currentTestFailed() && w->isVisible()) {
+                if (auto *d = qobject_cast<QDialog *>(w))
+                    d->done(QDialog::Rejected);
+                else
+                    w->close();
+            }
         }
     });
     timer->start();

@@ -4,5 +4,6 @@
 
 class QWidget;
 
-// Runs act on the next modal window once it is open: a dialog's exec() blocks the test.
+// Runs act on the next modal window once it is open: a dialog's exec() blocks the test. When a
+// check inside act fails, the window is closed so that the test ends.
 void whenModal(std::function<void(QWidget *)> act);

@@ -2,6 +2,7 @@
 
 #include "core/app/DateText.h"
 #include "data/db/FileSync.h"
+#include "data/db/IndexUpkeep.h"
 #include "data/db/Schema.h"
 #include "data/db/Sql.h"
 #include "data/db/TransactionGuard.h"
@@ -66,6 +67,7 @@ void Database::open()
             throw;
         }
     }
+    IndexUpkeep::addMissing(*this);
 }
 
 void Database::close()

@@ -95,10 +95,13 @@ QList<TableDef> buildTables()
     };
 }
 
-// Indexes for the columns that lists search and numbers probe; they change no result.
+// Indexes for the columns that lists search, sort and filter on and that numbers probe; they
+// change no result. Every sort item of a list needs one: without it each page sorts the table.
 const char *const IndexedColumns[][2] = {
     {"维修", "业务编号"}, {"维修", "当前状态"}, {"维修", "客户"}, {"维修", "接修日期"}, {"维修", "返回日期"},
-    {"维修", "技术员"}, {"配件", "单据编号"}, {"配件", "SN"}, {"客户目录", "客户名称"}, {"客户目录", "登记时间"},
+    {"维修", "技术员"}, {"维修", "经办人"}, {"维修", "物件名称"}, {"维修", "物件编号"}, {"维修", "实际收费"},
+    {"维修", "发票号码"}, {"维修", "是否返修"},
+    {"配件", "单据编号"}, {"配件", "SN"}, {"客户目录", "客户名称"}, {"客户目录", "登记时间"},
     {"客户目录", "类别"},
     {"库存", "编号"}, {"入库单", "单据编号"}, {"入库单", "填单时间"}, {"出库单", "单据编号"},
     {"出库单", "填单时间"}, {"销售", "业务编号"}, {"销售", "出库单编号"}, {"销售", "日期"},
@@ -173,12 +176,36 @@ QStringList Schema::createStatements()
             cols << u'"' + c.name + QStringLiteral("\" ") + sqlType(c.type);
         statements << QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(t.name, cols.join(QStringLiteral(", ")));
     }
-    for (const auto &ix : IndexedColumns) {
-        const QString tableName = QString::fromUtf8(ix[0]);
-        const QString column = QString::fromUtf8(ix[1]);
-        statements << QStringLiteral("CREATE INDEX \"ix_%1_%2\" ON \"%1\" (\"%2\")").arg(tableName, column);
-    }
+    for (const IndexDef &ix : indexes())
+        statements << ix.createStatement();
     return statements;
+}
+
+const QList<IndexDef> &Schema::indexes()
+{
+    static const QList<IndexDef> all = [] {
+        QList<IndexDef> list;
+        for (const auto &ix : IndexedColumns) {
+            const QString tableName = QString::fromUtf8(ix[0]);
+            const QString column = QString::fromUtf8(ix[1]);
+            list << IndexDef{QStringLiteral("ix_%1_%2").arg(tableName, column), tableName, column};
+        }
+        return list;
+    }();
+    return all;
+}
+
+bool Schema::hasIndexOn(const QString &table, const QString &column)
+{
+    for (const IndexDef &ix : indexes())
+        if (ix.table == table && ix.column == column)
+            return true;
+    return false;
+}
+
+QString IndexDef::createStatement() const
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS \"%1\" ON \"%2\" (\"%3\")").arg(name, table, column);
 }
 
 QString Schema::displayText(ColumnType type, const QVariant &stored)

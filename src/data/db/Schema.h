@@ -5,6 +5,16 @@
 #include <QList>
 #include <QStringList>
 
+// An index on one column of a table.
+struct IndexDef
+{
+    QString name;
+    QString table;
+    QString column;
+
+    QString createStatement() const; // does nothing when the file already has it
+};
+
 // The one registry of every table and column of the database file and their types.
 // Generic screens (database browser, import, export) convert values through it.
 namespace Schema {
@@ -17,6 +27,11 @@ ColumnType columnType(const QString &table, const QString &column); // Text when
 
 // Statements that build an empty database: tables, then indexes.
 QStringList createStatements();
+
+// The indexes every file carries (a file written before one was added gets it when opened).
+const QList<IndexDef> &indexes();
+// True when an index leads with the column, so a list can seek and sort on it.
+bool hasIndexOn(const QString &table, const QString &column);
 
 // Value conversions for generic screens: stored value <-> the text shown and typed.
 QString displayText(ColumnType type, const QVariant &stored);

@@ -1,10 +1,12 @@
 #include "data/stock/StockLedger.h"
 
 #include "core/app/DateText.h"
+#include "core/app/Quantity.h"
 #include "core/stock/StockRules.h"
 #include "data/catalogs/PartsCatalog.h"
 #include "data/db/Sql.h"
 #include "data/db/TransactionGuard.h"
+#include "data/stock/StockOverflow.h"
 
 namespace {
 const QString RowColumns = QStringLiteral("\"编号\", \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"警戒库存\", "
@@ -77,10 +79,15 @@ void StockLedger::stockIn(const StockInBill &bill, const QList<PartRecord> &newP
                    qlonglong(l.amount.units())});
     }
 
-    for (const StockInBill::Line &l : bill.lines) {
+    for (int i = 0; i < bill.lines.size(); ++i) {
+        const StockInBill::Line &l = bill.lines.at(i);
         const std::optional<qint64> level = catalogWarningLevel(m_db, l.partNo);
         if (const auto found = findRow(m_db, l.partNo)) {
             const StockRow &old = found->row;
+            const std::optional<qint64> quantity = Quantity::sum(old.quantity, l.quantity);
+            // A negative line raises an open request: that must not wrap either.
+            if (!quantity || (old.requested > 0 && !Quantity::difference(old.requested, l.quantity)))
+                throw StockOverflow(i, l.partNo);
             const Money price =
                 StockRules::weightedPurchasePrice(old.purchasePrice, old.quantity, l.quantity, l.unitPrice);
             Sql::exec(m_db,
@@ -89,7 +96,7 @@ void StockLedger::stockIn(const StockInBill &bill, const QList<PartRecord> &newP
                                      "\"备注\" = ?, \"警戒库存\" = ? WHERE rowid = ?"),
                       {bill.supplier, l.category, l.name, l.model, l.unit, qlonglong(price.units()),
                        StockRules::reducedPartsRequest(old.requested, l.quantity), l.warranty,
-                       old.quantity + l.quantity, l.remarks, level.value_or(old.warningLevel), found->rowId});
+                       *quantity, l.remarks, level.value_or(old.warningLevel), found->rowId});
         } else {
             Sql::exec(m_db,
                       QStringLiteral("INSERT INTO \"库存\" (\"供货商\", \"编号\", \"类别\", \"名称\", \"规格\", \"单位\", "
@@ -120,6 +127,9 @@ void StockLedger::requestParts(const QString &partNo, const QString &name, qint6
     }
     if (quoted <= found->row.quantity)
         return;
-    Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"配件申请\" = ? WHERE rowid = ?"),
-              {found->row.requested + quoted - found->row.quantity, found->rowId});
+    const std::optional<qint64> shortage = Quantity::difference(quoted, found->row.quantity);
+    const std::optional<qint64> requested = shortage ? Quantity::sum(found->row.requested, *shortage) : std::nullopt;
+    if (!requested)
+        throw StockOverflow(0, partNo);
+    Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"配件申请\" = ? WHERE rowid = ?"), {*requested, found->rowId});
 }

@@ -25,13 +25,15 @@ public:
     // quantity, averages the purchase price and reduces the parts request; a missing row is
     // created with the line's quantity and price. Each row takes its part's catalog warning level
     // (a part not in the catalog keeps the row's level, a new row then gets 0).
+    // Throws StockOverflow, with nothing written, when a row's count would no longer fit.
     void stockIn(const StockInBill &bill, const QList<PartRecord> &newParts = {});
 
     // Parts request of a quotation: whether `quoted` units of the part call for a request (the
     // part has no stock row, or fewer than `quoted` units in stock).
     bool needsRequest(const QString &partNo, qint64 quoted) const;
     // Records the request: a missing row is created with number, name, "配件申请" = quoted and
-    // "库存" = 0; a found row with fewer units than quoted gets the shortage added to its request.
+    // "库存" = 0; a found row with fewer units than quoted gets the shortage added to its request
+    // (StockOverflow, nothing written, when the request would no longer fit).
     void requestParts(const QString &partNo, const QString &name, qint64 quoted);
 
 private:

@@ -1,16 +1,14 @@
 #pragma once
 
 #include "data/catalogs/PartRecord.h"
-#include "forms/catalogs/PartsChoice.h"
+#include "forms/bills/BillLineModel.h"
 
 #include <QDate>
-#include <QList>
 #include <QStringList>
-#include <array>
 
 struct AppContext;
 
-// "配件入库": a stock-in bill of up to eleven lines. Holds the header fields and the grid texts;
+// "配件入库": a stock-in bill of up to eleven lines. Holds the header fields and the lines;
 // checks every line before anything is written, then writes the bill, the catalog rows the
 // operator agreed to add and the stock rows in one transaction.
 class StockInForm
@@ -18,7 +16,7 @@ class StockInForm
 public:
     static constexpr int LineCount = 11;
     enum Column { PartNo, Name, Category, Unit, Model, Quantity, Price, Amount, Warranty, Remarks, ColumnCount };
-    static const QStringList &headers();
+    static BillDeclaration bill();
     static const QStringList &reasons();
 
     enum class Outcome {
@@ -42,28 +40,17 @@ public:
     void open();
     const QStringList &suppliers() const { return m_suppliers; }
 
-    QString cell(int line, int column) const { return m_grid[line][column]; }
-    // Sets a cell's text without any reaction (what the grid holds).
-    void setCell(int line, int column, const QString &text) { m_grid[line][column] = text; }
-    // A cell's text was changed by typing: a known part number fills its line; a non-number in
-    // quantity, price or amount is reported. Returns the columns of the line that changed.
-    QList<int> cellEdited(int line, int column);
-    // A cell was selected: selecting quantity, price or amount recomputes the amount.
-    // True when the amount changed.
-    bool cellSelected(int line, int column);
-    // A part chosen with the picker for a line.
-    void applyChoice(int line, const PartChoice &choice);
+    // The eleven lines, as the grid shows and edits them.
+    BillLineModel &lines() { return m_lines; }
+    const BillLineModel &lines() const { return m_lines; }
+
     // "清空[&C]": every cell of every line.
-    void clear();
+    void clear() { m_lines.clear(); }
     // "入库[&I]".
     Outcome stockIn();
 
-    static QString lineMessage(int line, const QString &text); // line 0-based
-
 private:
-    void fillFromPart(int line, const PartRecord &part);
-
     AppContext &m_ctx;
     QStringList m_suppliers;
-    std::array<std::array<QString, ColumnCount>, LineCount> m_grid;
+    BillLineModel m_lines;
 };

@@ -1,7 +1,9 @@
 #include "ui/app/TForm_login.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,26 +22,31 @@ TForm_login::TForm_login(AppContext &ctx, QWidget *parent)
     layout->addWidget(picture);
 
     auto *right = new QVBoxLayout;
-    loginEdit = FormLayout::addField(right, QStringLiteral("用户名："));
-    passwordEdit = FormLayout::addField(right, QStringLiteral("密  码："));
+    auto *fields = new QGridLayout;
+    loginEdit = new QLineEdit(this);
+    passwordEdit = new QLineEdit(this);
     passwordEdit->setEchoMode(QLineEdit::Password);
+    fields->addWidget(ScreenKit::caption(loginEdit, QStringLiteral("用户名：")), 0, 0);
+    fields->addWidget(loginEdit, 0, 1);
+    fields->addWidget(ScreenKit::caption(passwordEdit, QStringLiteral("密  码：")), 1, 0);
+    fields->addWidget(passwordEdit, 1, 1);
+    right->addLayout(fields);
     auto *buttons = new QHBoxLayout;
     loginButton = new QPushButton(QStringLiteral("登陆[&L]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    loginButton->setAutoDefault(false);
-    exitButton->setAutoDefault(false);
     buttons->addWidget(loginButton);
     buttons->addWidget(exitButton);
     right->addLayout(buttons);
     layout->addLayout(right);
 
-    connect(loginEdit, &QLineEdit::returnPressed, passwordEdit, qOverload<>(&QWidget::setFocus));
-    connect(passwordEdit, &QLineEdit::returnPressed, this, [this] {
-        loginButton->setFocus();
-        loginButton->click();
-    });
-    connect(loginButton, &QPushButton::clicked, this, &TForm_login::tryLogin);
-    connect(exitButton, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+    // Enter in the name goes to the password; Enter in the password presses "登陆[&L]".
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->field(loginEdit);
+    m_keys->route(passwordEdit, [this] { return ScreenKit::Step::press(loginButton); });
+    m_keys->button(loginButton, [this] { tryLogin(); });
+    m_keys->button(exitButton, [this] { done(QDialog::Rejected); });
+    // After a database error the operator starts again at the name.
+    m_keys->onError([this] { ScreenKit::focus(loginEdit); });
 }
 
 void TForm_login::reject()
@@ -52,5 +59,5 @@ void TForm_login::tryLogin()
         accept();
         return;
     }
-    loginEdit->setFocus();
+    ScreenKit::focus(loginEdit);
 }

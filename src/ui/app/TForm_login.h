@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QPushButton;
+class ScreenKit;
 
 // The login dialog: accepted once an operator is logged in, rejected by "退出[&E]".
 class TForm_login : public QDialog
@@ -24,4 +25,5 @@ public:
 private:
     void tryLogin();
     LoginForm m_form;
+    ScreenKit *m_keys = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "data/db/DbError.h"
 #include "forms/app/Prompter.h"
+#include "ui/kit/FocusStyle.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -22,24 +23,23 @@ bool VantrelApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &e) {
-        showError(e);
+        showError(m_prompter, e);
     }
     return false;
 }
 
-QString VantrelApplication::errorText(const std::exception &e)
+QString VantrelApplication::errorText(const std::exception &error)
 {
-    if (const auto *db = dynamic_cast<const DbError *>(&e))
-        return db->operatorMessage();
-    return QString::fromUtf8(e.what());
+    if (const auto *dbError = dynamic_cast<const DbError *>(&error))
+        return dbError->operatorMessage();
+    return QString::fromUtf8(error.what());
 }
 
-void VantrelApplication::showError(const std::exception &e)
+void VantrelApplication::showError(Prompter *prompter, const std::exception &error)
 {
-    const QString message = errorText(e);
-    auto *app = dynamic_cast<VantrelApplication *>(QCoreApplication::instance());
-    if (app && app->m_prompter)
-        app->m_prompter->error(message);
+    const QString message = errorText(error);
+    if (prompter)
+        prompter->error(message);
     else
         QMessageBox::critical(nullptr, QStringLiteral("Vantrel"), message);
 }
@@ -47,6 +47,7 @@ void VantrelApplication::showError(const std::exception &e)
 void VantrelApplication::applyConventions(QApplication &app)
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    app.setStyle(new FocusStyle);
     auto *qtbase = new QTranslator(&app);
     if (qtbase->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -15,14 +15,16 @@ public:
     void setPrompter(Prompter *prompter) { m_prompter = prompter; }
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // The operator's text for an error: a DbError's operatorMessage() (engine errors in Chinese
-    // with the engine's words as a last line), otherwise the exception's own text. Screens that
-    // catch an error themselves show this text too, so every error reads the same.
-    static QString errorText(const std::exception &e);
-    // Shows errorText(e) as an error box through the program's prompter.
-    static void showError(const std::exception &e);
+    // The operator's text for an error: a DbError's operatorMessage() (engine errors in Chinese,
+    // saying what to do, with the engine's words as a last line), otherwise the exception's own
+    // text.
+    static QString errorText(const std::exception &error);
+    // The program's one sink for an error that ends a handler: errorText(), shown through the
+    // prompter (a plain error box when there is none). Screens that catch a database error at
+    // their own boundary show it here too.
+    static void showError(Prompter *prompter, const std::exception &error);
 
-    // Chinese standard buttons and dialogs, the CJK font, "yyyy-MM-dd" dates.
+    // Chinese standard buttons and dialogs, the CJK font, "yyyy-MM-dd" dates, the focus ring.
     static void applyConventions(QApplication &app);
 
 private:

@@ -113,6 +113,8 @@ void TForm_fittings::showEvent(QShowEvent *event)
     m_filling = false;
     m_form.showCategory(categoryBox->currentText());
     fillGrid();
+    // Opened from a bill line, the clerk types what to look for: number or name.
+    searchBox->setFocus();
 }
 
 void TForm_fittings::fillGrid()

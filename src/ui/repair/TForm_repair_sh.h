@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ListScreen;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -23,6 +24,7 @@ public:
 
     RepairQueryForm &form() { return m_form; }
 
+    ListScreen *list;
     QLineEdit *searchBox;
     QComboBox *searchModeBox;
     QPushButton *findButton;
@@ -31,14 +33,11 @@ public:
     QPlainTextEdit *remarksEdit;
     QPushButton *detailButton;
 
-    void onFind();
-    void onSearchMode();
-    void onSort();
     void openDetail();
     int currentRow() const;
 
 private:
-    void showRemarks();
+    void showRemarks(int row);
     void saveRemarks();
 
     AppContext &m_ctx;

@@ -1,0 +1,313 @@
+#include "data/db/ListPlanner.h"
+
+#include "core/app/DateText.h"
+#include "data/db/RowKey.h"
+#include "data/db/Schema.h"
+#include "data/db/Sql.h"
+#include "data/db/TextMatch.h"
+
+#include <QAtomicInt>
+#include <cmath>
+
+namespace {
+QAtomicInt keyTableCounter;
+
+QString quoted(const QString &name)
+{
+    return u'"' + name + u'"';
+}
+
+// The value as the column stores it; a null value (matching nothing) when it does not fit.
+QVariant stored(const ColumnRef &column, const QVariant &value)
+{
+    if (value.isNull())
+        return QVariant();
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate().isValid() ? QVariant(DateText::toText(value.toDate())) : QVariant();
+    switch (column.type) {
+    case ColumnType::Text:
+    case ColumnType::Memo:
+    case ColumnType::Date:
+        return value.toString();
+    case ColumnType::YesNo:
+        if (value.typeId() == QMetaType::Bool)
+            return qlonglong(value.toBool() ? 1 : 0);
+        break;
+    default:
+        break;
+    }
+    if (value.typeId() == QMetaType::QString) {
+        const auto v = Schema::storageValue(column.type, value.toString());
+        return v ? *v : QVariant();
+    }
+    return value;
+}
+
+QString op(ListCondition::Op o)
+{
+    using O = ListCondition::Op;
+    switch (o) {
+    case O::Equal: return QStringLiteral(" = ?");
+    case O::NotEqual: return QStringLiteral(" <> ?");
+    case O::Less: return QStringLiteral(" < ?");
+    case O::LessOrEqual: return QStringLiteral(" <= ?");
+    case O::Greater: return QStringLiteral(" > ?");
+    case O::GreaterOrEqual: return QStringLiteral(" >= ?");
+    }
+    return QStringLiteral(" = ?");
+}
+
+QString joined(const QStringList &terms)
+{
+    return terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
+}
+} // namespace
+
+ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
+    : m_db(db), m_query(query), m_pageSize(pageSize)
+{
+    const QString table = m_query.table();
+    QStringList fields{quoted(table) + u'.' + RowKey::column(),
+                       m_query.sort.isTableOrder() ? QStringLiteral("NULL") : column(m_query.sort.column, true)};
+    for (const ListColumn &c : m_query.columns)
+        fields << column(c.column, true);
+    m_select = QStringLiteral("SELECT ") + fields.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + quoted(table);
+
+    try {
+        for (const ListCondition &c : m_query.conditions)
+            materialise(c);
+
+        // Count, up to a bound, the rows of each condition an index can serve alone; the one
+        // with the fewest (near ones counting a quarter) drives if they are few enough.
+        const qint64 rows = Sql::scalar(m_db, QStringLiteral("SELECT max(%1) FROM %2").arg(RowKey::column(), quoted(table)))
+                                .toLongLong();
+        const qint64 few = std::max<qint64>(1000, qint64(std::sqrt(double(m_pageSize) * double(rows))));
+        const qint64 nearFew = 4 * few;
+        qint64 cheapest = few + 1;
+        if (rows > few) {
+            for (int i = 0; i < int(m_query.conditions.size()); ++i) {
+                if (!indexable(m_query.conditions[i]))
+                    continue;
+                const Probe p = probe(m_query.conditions[i], nearFew + 1);
+                if (p.rows > nearFew)
+                    continue;
+                // Near: packed into a small part of the table, so reading them touches few pages.
+                const bool near = p.span <= 16 * p.rows && p.span <= 2 * nearFew;
+                const qint64 cost = near ? p.rows / 4 : p.rows;
+                if (cost < cheapest) {
+                    cheapest = cost;
+                    m_driver = i;
+                }
+            }
+        }
+
+        // An order without an index cannot drive: the rows are sorted once, into a key list.
+        m_keyList = m_driver >= 0
+            || (!m_query.sort.isTableOrder() && !Schema::hasIndexOn(m_query.sort.column.table, m_query.sort.column.column));
+
+        QStringList terms;
+        for (int i = 0; i < int(m_query.conditions.size()); ++i)
+            terms << render(m_query.conditions[i], i == m_driver, m_whereBinds);
+        m_where = terms.join(QStringLiteral(" AND "));
+        // The key list is sorted from the driving condition's rows, never by the order's index.
+        const QString key = u'+' + quoted(table) + u'.' + RowKey::column();
+        if (m_query.sort.isTableOrder()) {
+            m_order = key;
+        } else {
+            const QString dir = m_query.sort.descending ? QStringLiteral(" DESC") : QString();
+            m_order = column(m_query.sort.column, false) + dir + QStringLiteral(", ") + key + dir;
+        }
+    } catch (...) {
+        dropKeyTables();
+        throw;
+    }
+}
+
+ListPlanner::~ListPlanner()
+{
+    dropKeyTables();
+}
+
+void ListPlanner::dropKeyTables()
+{
+    for (const auto &[node, name] : m_keyTables) {
+        try {
+            Sql::exec(m_db, QStringLiteral("DROP TABLE IF EXISTS temp.") + quoted(name));
+        } catch (const DbError &) {
+            // The connection is gone, and its temporary tables with it.
+        }
+    }
+}
+
+bool ListPlanner::indexable(const ListCondition &c) const
+{
+    using K = ListCondition::Kind;
+    switch (c.kind) {
+    case K::Compare:
+        return c.op != ListCondition::Op::NotEqual && Schema::hasIndexOn(c.column.table, c.column.column);
+    case K::Range:
+    case K::InSelect:
+        return Schema::hasIndexOn(c.column.table, c.column.column);
+    case K::AnyOf:
+        for (const ListCondition &p : c.parts)
+            if (!indexable(p))
+                return false;
+        return !c.parts.empty();
+    case K::Contains:
+        return false;
+    }
+    return false;
+}
+
+QString ListPlanner::column(const ColumnRef &c, bool indexed) const
+{
+    // A unary plus keeps the engine from reading the column's index for this term: the term
+    // then filters the rows the planned part yields.
+    const QString name = quoted(c.table) + u'.' + quoted(c.column);
+    return indexed ? name : u'+' + name;
+}
+
+QString ListPlanner::render(const ListCondition &c, bool indexed, QVariantList &binds) const
+{
+    using K = ListCondition::Kind;
+    switch (c.kind) {
+    case K::Compare:
+        binds << stored(c.column, c.value);
+        return column(c.column, indexed) + op(c.op);
+    case K::Contains:
+        return TextMatch::contains(column(c.column, true), c.value.toString(), binds);
+    case K::Range: {
+        const QString col = column(c.column, indexed);
+        binds << stored(c.column, c.value) << stored(c.column, c.until);
+        return u'(' + col + QStringLiteral(" >= ? AND ") + col + QStringLiteral(" < ?)");
+    }
+    case K::AnyOf: {
+        QStringList any;
+        for (const ListCondition &p : c.parts)
+            any << render(p, indexed, binds);
+        return any.isEmpty() ? QStringLiteral("1 = 0") : u'(' + any.join(QStringLiteral(" OR ")) + u')';
+    }
+    case K::InSelect:
+        return column(c.column, indexed) + QStringLiteral(" IN (SELECT k FROM temp.") + quoted(m_keyTables.at(&c))
+            + u')';
+    }
+    return QStringLiteral("1 = 0");
+}
+
+void ListPlanner::materialise(const ListCondition &c)
+{
+    for (const ListCondition &p : c.parts)
+        materialise(p);
+    if (c.kind != ListCondition::Kind::InSelect)
+        return;
+    const QString name = QStringLiteral("list_keys_%1").arg(keyTableCounter.fetchAndAddRelaxed(1));
+    m_keyTables[&c] = name;
+    Sql::exec(m_db, QStringLiteral("CREATE TEMP TABLE %1 (k PRIMARY KEY)").arg(quoted(name)));
+    QVariantList binds;
+    QStringList terms;
+    for (const ListCondition &p : c.parts)
+        terms << render(p, true, binds);
+    const QString selected = quoted(c.selected.table) + u'.' + quoted(c.selected.column);
+    terms << selected + QStringLiteral(" IS NOT NULL");
+    Sql::exec(m_db,
+              QStringLiteral("INSERT OR IGNORE INTO temp.%1 (k) SELECT %2 FROM %3%4")
+                  .arg(quoted(name), selected, quoted(c.selected.table), joined(terms)),
+              binds);
+}
+
+ListPlanner::Probe ListPlanner::probe(const ListCondition &c, qint64 limit) const
+{
+    QVariantList binds;
+    const QString term = render(c, true, binds);
+    binds << limit;
+    QSqlQuery q = Sql::exec(m_db,
+                            QStringLiteral("SELECT count(*), max(k) - min(k) + 1 FROM (SELECT %1.%2 AS k FROM %1 WHERE %3 LIMIT ?)")
+                                .arg(quoted(m_query.table()), RowKey::column(), term),
+                            binds);
+    Probe p;
+    if (q.next()) {
+        p.rows = q.value(0).toLongLong();
+        p.span = q.value(1).toLongLong();
+    }
+    return p;
+}
+
+ListPlanner::Statement ListPlanner::keyListStatement() const
+{
+    const QString table = quoted(m_query.table());
+    return {QStringLiteral("SELECT %1.%2 FROM %1%3 ORDER BY %4").arg(table, RowKey::column(), joined(m_where.isEmpty() ? QStringList() : QStringList{m_where}), m_order),
+            m_whereBinds};
+}
+
+ListPlanner::Statement ListPlanner::allRowsStatement() const
+{
+    if (byKeyList())
+        return {m_select + joined(QStringList{m_where}) + QStringLiteral(" ORDER BY ") + m_order, m_whereBinds};
+    Statement s = pageStatements(Cursor()).first();
+    s.sql.chop(QStringLiteral(" LIMIT ?").size());
+    return s;
+}
+
+QString ListPlanner::rowsStatement(int count) const
+{
+    QStringList marks;
+    for (int i = 0; i < count; ++i)
+        marks << QStringLiteral("?");
+    return m_select + QStringLiteral(" WHERE %1.%2 IN (%3)").arg(quoted(m_query.table()), RowKey::column(), marks.join(u','));
+}
+
+QList<ListPlanner::Statement> ListPlanner::pageStatements(const Cursor &cursor) const
+{
+    const QString key = quoted(m_query.table()) + u'.' + RowKey::column();
+    QList<Statement> out;
+    auto add = [&](const QString &after, const QVariantList &afterBinds, const QString &order) {
+        QStringList terms;
+        if (!m_where.isEmpty())
+            terms << m_where;
+        if (!after.isEmpty())
+            terms << after;
+        out << Statement{m_select + joined(terms) + QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ?"),
+                         m_whereBinds + afterBinds};
+    };
+
+    if (m_query.sort.isTableOrder()) {
+        if (cursor.atStart)
+            add({}, {}, key);
+        else
+            add(key + QStringLiteral(" > ?"), {cursor.key}, key);
+        return out;
+    }
+
+    // The engine puts empty (NULL) values first going up and last going down.
+    const QString col = column(m_query.sort.column, true);
+    if (!m_query.sort.descending) {
+        const QString order = col + QStringLiteral(", ") + key;
+        if (cursor.atStart) {
+            add({}, {}, order);
+        } else if (cursor.sortValue.isNull()) {
+            add(col + QStringLiteral(" IS NULL AND ") + key + QStringLiteral(" > ?"), {cursor.key}, key);
+            add(col + QStringLiteral(" IS NOT NULL"), {}, order);
+        } else {
+            add(col + QStringLiteral(" = ? AND ") + key + QStringLiteral(" > ?"), {cursor.sortValue, cursor.key}, key);
+            add(col + QStringLiteral(" > ?"), {cursor.sortValue}, order);
+        }
+    } else {
+        const QString order = col + QStringLiteral(" DESC, ") + key + QStringLiteral(" DESC");
+        const QString keyDown = key + QStringLiteral(" DESC");
+        if (cursor.atStart) {
+            add({}, {}, order);
+        } else if (cursor.sortValue.isNull()) {
+            add(col + QStringLiteral(" IS NULL AND ") + key + QStringLiteral(" < ?"), {cursor.key}, keyDown);
+        } else {
+            add(col + QStringLiteral(" = ? AND ") + key + QStringLiteral(" < ?"), {cursor.sortValue, cursor.key}, keyDown);
+            add(col + QStringLiteral(" < ?"), {cursor.sortValue}, order);
+            add(col + QStringLiteral(" IS NULL"), {}, keyDown);
+        }
+    }
+    return out;
+}
+
+QString ListPlanner::recordStatement(const ColumnRef &c) const
+{
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(quoted(c.column), quoted(m_query.table()), RowKey::column());
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/app/RightsTable.h"
+#include "forms/lists/ListDeclaration.h"
+
+#include <memory>
+
+class ListModel;
+struct AppContext;
+
+// The logic of a list screen declared by a ListDeclaration: a mode lists its rows in the
+// declared order; a search lists the mode's rows that match (searches do not accumulate); a sort
+// item re-lists what is shown in its order; "显示全部" lists the mode again. The technician
+// restriction holds in all of them.
+class ListForm
+{
+public:
+    // access: how the screen was opened; anything but Full (the technician view) restricts every
+    // list to the operator's own rows.
+    ListForm(AppContext &ctx, ListDeclaration declaration, RightsTable::Access access);
+    ~ListForm();
+
+    const ListDeclaration &declaration() const { return m_decl; }
+    ListModel &model() { return *m_model; }
+    const ListModel &model() const { return *m_model; }
+
+    // Lists the mode (unknown or empty: the first); day is the day the operator chose, if any.
+    void load(const QString &mode = QString(), const QDate &day = QDate());
+    QString mode() const { return m_mode; }
+    bool ownOnly() const { return m_ownOnly; }
+
+    // "查询[&F]" with the search mode box on label: false when nothing was listed (an empty
+    // text, with its message; "显示全部" or an unknown label; a refused text, with its message).
+    // A search that finds nothing shows the declaration's not-found message.
+    bool search(const QString &label, const QString &text);
+    // "显示全部" chosen in the search mode box: the mode's list, in the declared order.
+    void showAll();
+    // A sort item re-lists the rows shown (the mode's or the last search's); nothing when the
+    // list is empty.
+    void sort(const QString &label);
+    // The current list again, in its order (rows written since show up).
+    void refresh();
+
+    int rowCount() const;
+    // The text a shown column has in the row.
+    QString text(int row, const ColumnRef &column) const;
+    // Any column of the row's record, read now.
+    QString recordText(int row, const ColumnRef &column) const;
+
+private:
+    void list(std::vector<ListCondition> conditions, const ListSort &sort);
+
+    AppContext &m_ctx;
+    ListDeclaration m_decl;
+    RightsTable::Access m_access;
+    std::unique_ptr<ListModel> m_model;
+    QString m_mode;
+    bool m_ownOnly = false;
+    std::vector<ListCondition> m_base;    // the mode's conditions and the restriction
+    std::vector<ListCondition> m_current; // the base, or the base and the last search
+    ListSort m_sort;
+};

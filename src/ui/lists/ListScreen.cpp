@@ -1,0 +1,136 @@
+#include "ui/lists/ListScreen.h"
+
+#include "data/lists/ListModel.h"
+#include "forms/lists/ListForm.h"
+#include "ui/kit/ScreenKit.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidget(parent), m_form(form), m_keys(keys)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *top = new QHBoxLayout;
+    searchBox = new QLineEdit(this);
+    searchBox->setAccessibleName(QStringLiteral("查询内容"));
+    searchModeBox = new QComboBox(this);
+    searchModeBox->addItems(form.declaration().searchLabels());
+    searchModeBox->setAccessibleName(QStringLiteral("查询方式"));
+    findButton = new QPushButton(QStringLiteral("查询[&F]"), this);
+    sortBox = new QComboBox(this);
+    sortBox->addItems(form.declaration().sortLabels());
+    sortBox->setCurrentIndex(-1);
+    sortBox->setAccessibleName(QStringLiteral("排序"));
+    top->addWidget(searchBox, 1);
+    top->addWidget(searchModeBox);
+    top->addWidget(findButton);
+    top->addWidget(sortBox);
+    layout->addLayout(top);
+
+    grid = new QTableView(this);
+    grid->setModel(&form.model());
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(false); // a read-only list: Tab goes on to the next input
+    // Even record numbers are drawn on the tooltip colour with black text.
+    grid->setAlternatingRowColors(true);
+    QPalette pal = grid->palette();
+    pal.setColor(QPalette::AlternateBase, pal.color(QPalette::ToolTipBase));
+    pal.setColor(QPalette::Text, Qt::black);
+    grid->setPalette(pal);
+    // Fixed row heights: the grid never measures rows, however many are fetched.
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(22);
+    layout->addWidget(grid, 1);
+
+    setFocusProxy(searchBox);
+    using Step = ScreenKit::Step;
+    keys.route(searchBox, [this] {
+        onFind();
+        return Step::stay();
+    });
+    keys.route(searchModeBox, [this] { return Step::to(searchBox); });
+    searchModeBox->installEventFilter(this);
+    keys.button(findButton, [this] { onFind(); });
+    keys.field(sortBox);
+    keys.route(grid, [this] {
+        if (m_form.rowCount() > 0)
+            emit rowChosen(currentRow());
+        return Step::stay();
+    });
+    keys.startAt(searchBox);
+
+    connect(searchModeBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSearchMode(); }); });
+    connect(sortBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSort(); }); });
+    connect(grid, &QTableView::doubleClicked, this, [this] { m_keys.run([this] { emit rowChosen(currentRow()); }); });
+    connect(&form.model(), &QAbstractItemModel::modelAboutToBeReset, this, &ListScreen::aboutToList);
+    connect(&form.model(), &QAbstractItemModel::modelReset, this, [this] {
+        if (m_form.rowCount() > 0)
+            grid->selectRow(0); // the first row becomes current, which signals
+        else
+            emit currentRowChanged(-1);
+    });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { emit currentRowChanged(currentRow()); });
+}
+
+int ListScreen::currentRow() const
+{
+    const QModelIndex i = grid->currentIndex();
+    return i.isValid() ? i.row() : (m_form.rowCount() > 0 ? 0 : -1);
+}
+
+void ListScreen::onFind()
+{
+    const QString text = searchBox->text();
+    if (text.trimmed().isEmpty())
+        searchBox->clear();
+    m_form.search(searchModeBox->currentText(), text);
+    ScreenKit::focus(searchBox);
+}
+
+void ListScreen::applySearchMode()
+{
+    if (searchModeBox->currentText() == m_form.declaration().showAllLabel)
+        m_form.showAll();
+    else
+        searchBox->clear();
+}
+
+void ListScreen::onSearchMode()
+{
+    applySearchMode();
+    ScreenKit::focus(searchBox);
+}
+
+bool ListScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // Up and Down on the closed mode box step through the modes without leaving it.
+    if (watched == searchModeBox && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int step = key->key() == Qt::Key_Down ? 1 : key->key() == Qt::Key_Up ? -1 : 0;
+        if (step != 0 && key->modifiers() == Qt::NoModifier) {
+            const int to = searchModeBox->currentIndex() + step;
+            if (to >= 0 && to < searchModeBox->count()) {
+                searchModeBox->setCurrentIndex(to);
+                m_keys.run([this] { applySearchMode(); });
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListScreen::onSort()
+{
+    if (sortBox->currentIndex() >= 0)
+        m_form.sort(sortBox->currentText());
+}
