@@ -5,6 +5,7 @@
 #include "BenchDatabase.h"
 #include "SilentPrompter.h"
 #include "data/catalogs/CatalogStore.h"
+#include "data/customers/CustomerTable.h"
 #include "print/print/PageStore.h"
 #include "print/print/ReportLayout.h"
 #include "ui/print/PreviewPageView.h"
@@ -33,10 +34,10 @@ ReportLayout customerList(Database &db)
     l.rowHeight = 4.4;
     l.captionHeight = 5;
     l.detailPt = 8;
-    const QStringList columns = {QStringLiteral("客户名称"), QStringLiteral("类别"), QStringLiteral("联系人"),
-                                 QStringLiteral("联系电话"), QStringLiteral("地址")};
-    l.setColumns({{columns[0], 30}, {columns[1], 18}, {columns[2], 20}, {columns[3], 28}, {columns[4], 0}});
-    const CatalogStore store(db, QStringLiteral("客户目录"), columns, columns[0]);
+    namespace T = CustomerTable;
+    l.setColumns({{QStringLiteral("客户名称"), 30}, {QStringLiteral("类别"), 18}, {QStringLiteral("联系人"), 20},
+                  {QStringLiteral("联系电话"), 28}, {QStringLiteral("地址"), 0}});
+    const CatalogStore store(db, {T::Name, T::Class, T::Contact, T::Phone, T::Address}, T::Name);
     for (const CatalogRow &r : store.all())
         l.rows << r.values;
     l.summary.height = 8;

@@ -6,6 +6,7 @@
 #include "SilentPrompter.h"
 #include "data/catalogs/CatalogStore.h"
 #include "data/db/Database.h"
+#include "data/db/Schema.h"
 #include "data/stock/BillNumbers.h"
 #include "data/stock/StockLedger.h"
 #include "forms/app/AppContext.h"
@@ -55,7 +56,7 @@ StockBenchDb *largeCopy()
         b->ctx.db = db;
         b->ctx.prompter = &b->prompter;
         b->ctx.OperatorName = QStringLiteral("测");
-        const CatalogStore stock(*db, QStringLiteral("库存"), {QStringLiteral("编号")});
+        const CatalogStore stock(*db, {Schema::column(QStringLiteral("库存"), QStringLiteral("编号"))});
         for (const CatalogRow &r : stock.fetch(CatalogFilter::all(), 0, 10))
             b->partNos << r.values.value(0);
         for (const QString &no : b->partNos)

@@ -3,6 +3,8 @@
 #include "ChineseTyping.h"
 #include "TestDatabase.h"
 #include "core/app/Right.h"
+#include "data/catalogs/RepairItemTable.h"
+#include "data/catalogs/SupplierTable.h"
 #include "data/db/DbError.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/CatalogEditor.h"
@@ -16,7 +18,7 @@
 
 namespace {
 const quint32 EditRights = quint32(Right::CatalogQuery) | quint32(Right::CatalogEdit);
-const QString Name = QStringLiteral("供应商名称");
+const ColumnRef Name = SupplierTable::Name;
 
 QString repeat(const QString &s, int n)
 {
@@ -48,8 +50,8 @@ private slots:
         QCOMPARE(e.modeName(), QStringLiteral("Add"));
         QCOMPARE(e.focusTarget(), Name);
         e.setValue(Name, QStringLiteral("华强电子"));
-        e.setValue(QStringLiteral("联系人"), QStringLiteral("李四"));
-        e.setValue(QStringLiteral("备注"), QStringLiteral("第一行\n第二行"));
+        e.setValue(SupplierTable::Contact, QStringLiteral("李四"));
+        e.setValue(SupplierTable::Remarks, QStringLiteral("第一行\n第二行"));
         QVERIFY(e.save());
         QCOMPARE(e.modeName(), QStringLiteral("Ini"));
         QCOMPARE(t.prompter.shown, QStringList{QStringLiteral("info: 供应商信息添加成功！")});
@@ -85,7 +87,7 @@ private slots:
         // Keeping its own name is no duplicate; the other columns change.
         t.prompter.clear();
         e.setValue(Name, QStringLiteral("乙公司"));
-        e.setValue(QStringLiteral("联系人"), QStringLiteral("王五"));
+        e.setValue(SupplierTable::Contact, QStringLiteral("王五"));
         QVERIFY(e.save());
         QCOMPARE(t.prompter.shown, QStringList{QStringLiteral("info: 供应商信息修改成功！")});
         QCOMPARE(t.scalar(QStringLiteral("SELECT 联系人 FROM 供应商目录 WHERE 供应商名称 = '乙公司'")).toString(),
@@ -151,10 +153,10 @@ private slots:
         CatalogEditor e(t.ctx, CatalogDeclarations::suppliers());
         e.open();
         QVERIFY(e.beginChange());
-        e.setValue(QStringLiteral("联系人"), QStringLiteral("改过"));
+        e.setValue(SupplierTable::Contact, QStringLiteral("改过"));
         e.cancel();
         QCOMPARE(e.modeName(), QStringLiteral("Ini"));
-        QCOMPARE(e.value(QStringLiteral("联系人")), QStringLiteral("张三")); // panel shows the stored row again
+        QCOMPARE(e.value(SupplierTable::Contact), QStringLiteral("张三")); // panel shows the stored row again
         QVERIFY(e.beginAdd());
         e.setValue(Name, QStringLiteral("新公司"));
         e.cancel();
@@ -164,29 +166,29 @@ private slots:
 
     void byteLimits_data()
     {
-        QTest::addColumn<QString>("column");
+        QTest::addColumn<ColumnRef>("column");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message"); // empty: accepted
         // A Chinese character counts two bytes.
         QTest::newRow("name 25 bytes") << Name << repeat(QStringLiteral("华"), 12) + u'A' << QString();
         QTest::newRow("name 26 bytes") << Name << repeat(QStringLiteral("华"), 13) << QStringLiteral("供应商名称太长！");
         QTest::newRow("name 25 ascii") << Name << repeat(QStringLiteral("a"), 25) << QString();
-        QTest::newRow("contact 9 bytes") << QStringLiteral("联系人") << QStringLiteral("张三丰a") + QStringLiteral("b")
+        QTest::newRow("contact 9 bytes") << SupplierTable::Contact << QStringLiteral("张三丰a") + QStringLiteral("b")
                                          << QString();
-        QTest::newRow("contact 10 bytes") << QStringLiteral("联系人") << QStringLiteral("欧阳张三丰")
+        QTest::newRow("contact 10 bytes") << SupplierTable::Contact << QStringLiteral("欧阳张三丰")
                                           << QStringLiteral("联系人位数太长！");
-        QTest::newRow("phone 51 bytes") << QStringLiteral("联系电话") << repeat(QStringLiteral("1"), 51)
+        QTest::newRow("phone 51 bytes") << SupplierTable::Phone << repeat(QStringLiteral("1"), 51)
                                         << QStringLiteral("电话号码数据过长！");
-        QTest::newRow("post code 10 bytes") << QStringLiteral("邮编") << QStringLiteral("0123456789") << QString();
-        QTest::newRow("post code 11 bytes") << QStringLiteral("邮编") << QStringLiteral("01234567890")
+        QTest::newRow("post code 10 bytes") << SupplierTable::PostCode << QStringLiteral("0123456789") << QString();
+        QTest::newRow("post code 11 bytes") << SupplierTable::PostCode << QStringLiteral("01234567890")
                                             << QStringLiteral("邮编位数太长！");
-        QTest::newRow("address 50 bytes") << QStringLiteral("地址") << repeat(QStringLiteral("路"), 25) << QString();
-        QTest::newRow("address 51 bytes") << QStringLiteral("地址") << repeat(QStringLiteral("路"), 25) + u'1'
+        QTest::newRow("address 50 bytes") << SupplierTable::Address << repeat(QStringLiteral("路"), 25) << QString();
+        QTest::newRow("address 51 bytes") << SupplierTable::Address << repeat(QStringLiteral("路"), 25) + u'1'
                                           << QStringLiteral("地址数据过长！");
     }
     void byteLimits()
     {
-        QFETCH(QString, column);
+        QFETCH(ColumnRef, column);
         QFETCH(QString, value);
         QFETCH(QString, message);
         TestDatabase t;
@@ -203,7 +205,7 @@ private slots:
             QCOMPARE(e.focusTarget(), column);
             QCOMPARE(t.count(QStringLiteral("供应商目录")), 0);
         } else {
-            QCOMPARE(t.scalar(QStringLiteral("SELECT \"%1\" FROM 供应商目录").arg(column)).toString(), value);
+            QCOMPARE(t.scalar(QStringLiteral("SELECT \"%1\" FROM 供应商目录").arg(column.column)).toString(), value);
         }
         // Enter in the field runs the same limit.
         t.prompter.clear();
@@ -222,20 +224,20 @@ private slots:
         QVERIFY(e.beginAdd());
         // Every field too long at once: the messages come one save at a time, in the declared order.
         e.setValue(Name, repeat(QStringLiteral("名"), 13));
-        e.setValue(QStringLiteral("联系人"), repeat(QStringLiteral("人"), 5));
-        e.setValue(QStringLiteral("联系电话"), repeat(QStringLiteral("1"), 51));
-        e.setValue(QStringLiteral("电子邮件"), repeat(QStringLiteral("e"), 51));
-        e.setValue(QStringLiteral("地址"), repeat(QStringLiteral("a"), 51));
-        e.setValue(QStringLiteral("邮编"), repeat(QStringLiteral("1"), 11));
-        e.setValue(QStringLiteral("网址"), repeat(QStringLiteral("w"), 51));
-        const QList<QPair<QString, QString>> expected = {
+        e.setValue(SupplierTable::Contact, repeat(QStringLiteral("人"), 5));
+        e.setValue(SupplierTable::Phone, repeat(QStringLiteral("1"), 51));
+        e.setValue(SupplierTable::Email, repeat(QStringLiteral("e"), 51));
+        e.setValue(SupplierTable::Address, repeat(QStringLiteral("a"), 51));
+        e.setValue(SupplierTable::PostCode, repeat(QStringLiteral("1"), 11));
+        e.setValue(SupplierTable::Website, repeat(QStringLiteral("w"), 51));
+        const QList<QPair<ColumnRef, QString>> expected = {
             {Name, QStringLiteral("供应商名称太长！")},
-            {QStringLiteral("联系人"), QStringLiteral("联系人位数太长！")},
-            {QStringLiteral("联系电话"), QStringLiteral("电话号码数据过长！")},
-            {QStringLiteral("电子邮件"), QStringLiteral("电子邮件地址太长！")},
-            {QStringLiteral("地址"), QStringLiteral("地址数据过长！")},
-            {QStringLiteral("邮编"), QStringLiteral("邮编位数太长！")},
-            {QStringLiteral("网址"), QStringLiteral("网址太长！")},
+            {SupplierTable::Contact, QStringLiteral("联系人位数太长！")},
+            {SupplierTable::Phone, QStringLiteral("电话号码数据过长！")},
+            {SupplierTable::Email, QStringLiteral("电子邮件地址太长！")},
+            {SupplierTable::Address, QStringLiteral("地址数据过长！")},
+            {SupplierTable::PostCode, QStringLiteral("邮编位数太长！")},
+            {SupplierTable::Website, QStringLiteral("网址太长！")},
         };
         for (const auto &[column, message] : expected) {
             QVERIFY(!e.save());
@@ -264,15 +266,15 @@ private slots:
         QCOMPARE(e.focusTarget(), Name);
         e.setValue(Name, QStringLiteral("乙公司"));
         // The travel order of the panel; the memo is skipped, the last field leads to the button.
-        const QStringList order = {Name,
-                                   QStringLiteral("联系人"),
-                                   QStringLiteral("联系电话"),
-                                   QStringLiteral("地址"),
-                                   QStringLiteral("邮编"),
-                                   QStringLiteral("电子邮件"),
-                                   QStringLiteral("账号"),
-                                   QStringLiteral("税号"),
-                                   QStringLiteral("网址"),
+        const QList<ColumnRef> order = {Name,
+                                   SupplierTable::Contact,
+                                   SupplierTable::Phone,
+                                   SupplierTable::Address,
+                                   SupplierTable::PostCode,
+                                   SupplierTable::Email,
+                                   SupplierTable::Account,
+                                   SupplierTable::TaxNumber,
+                                   SupplierTable::Website,
                                    CatalogEditor::ActionButton};
         for (int i = 0; i + 1 < order.size(); ++i) {
             QVERIFY(e.enter(order[i]));
@@ -352,9 +354,9 @@ private slots:
         // A filtered list in another order pages the same rows as one fetch of all.
         const CatalogFilter digit = CatalogFilter::contains({Name}, QStringLiteral("1"));
         CatalogFilter byContact = digit;
-        byContact.orderBy = QStringLiteral("联系人"); // all equal: ties fall back to table order
+        byContact.orderBy = SupplierTable::Contact; // all equal: ties fall back to table order
         for (const CatalogFilter &f : {digit, byContact}) {
-            CatalogListModel model(e.store(), {Name});
+            CatalogListModel model(e.store(), {{QStringLiteral("供应商名称"), Name}});
             model.setFilter(f);
             while (model.canFetchMore({}))
                 model.fetchMore({});
@@ -372,8 +374,8 @@ private slots:
         TestDatabase t;
         t.ctx.OperatorRights = EditRights;
         CatalogDeclaration d = CatalogDeclarations::suppliers();
-        d.checks.prepend(CatalogCheck::custom(QStringLiteral("邮编"), QStringLiteral("邮编只能是数字！"),
-                                              [](const QString &v, const QHash<QString, QString> &) {
+        d.checks.prepend(CatalogCheck::custom(SupplierTable::PostCode, QStringLiteral("邮编只能是数字！"),
+                                              [](const QString &v, const QHash<ColumnRef, QString> &) {
                                                   for (const QChar c : v)
                                                       if (!c.isDigit())
                                                           return false;
@@ -390,11 +392,11 @@ private slots:
         e.open();
         QVERIFY(e.beginAdd());
         e.setValue(Name, QStringLiteral("甲"));
-        e.setValue(QStringLiteral("邮编"), QStringLiteral("1a"));
+        e.setValue(SupplierTable::PostCode, QStringLiteral("1a"));
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.last(), QStringLiteral("邮编只能是数字！"));
-        QVERIFY(!e.enter(QStringLiteral("邮编")));
-        e.setValue(QStringLiteral("邮编"), QStringLiteral("100"));
+        QVERIFY(!e.enter(SupplierTable::PostCode));
+        e.setValue(SupplierTable::PostCode, QStringLiteral("100"));
         QVERIFY(e.save());
         QVERIFY(e.beginChange());
         e.setValue(Name, QStringLiteral("乙"));
@@ -418,12 +420,12 @@ private slots:
         CatalogEditor e(t.ctx, d);
         e.open();
         QVERIFY(e.beginAdd());
-        e.setValue(QStringLiteral("维修项目"), QStringLiteral("换屏"));
-        e.setValue(QStringLiteral("收费"), QStringLiteral("abc"));
+        e.setValue(RepairItemTable::Name, QStringLiteral("换屏"));
+        e.setValue(RepairItemTable::Charge, QStringLiteral("abc"));
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.last(), QStringLiteral("请输入数字！"));
         QCOMPARE(t.count(QStringLiteral("维修项目目录")), 0);
-        e.setValue(QStringLiteral("收费"), QString()); // an empty fee is allowed: no value is stored
+        e.setValue(RepairItemTable::Charge, QString()); // an empty fee is allowed: no value is stored
         QVERIFY(e.save());
         QVERIFY(t.scalar(QStringLiteral("SELECT 收费 FROM 维修项目目录")).isNull());
     }
@@ -452,12 +454,12 @@ private slots:
 
         ChineseTyping::type(name, QStringLiteral("乙公司"));
         ChineseTyping::pressEnter(name);
-        QCOMPARE(screen.focusWidget(), screen.lineEdit(QStringLiteral("联系人")));
-        ChineseTyping::type(screen.lineEdit(QStringLiteral("联系人")), QStringLiteral("欧阳张三丰"));
-        ChineseTyping::pressEnter(screen.lineEdit(QStringLiteral("联系人")));
+        QCOMPARE(screen.focusWidget(), screen.lineEdit(SupplierTable::Contact));
+        ChineseTyping::type(screen.lineEdit(SupplierTable::Contact), QStringLiteral("欧阳张三丰"));
+        ChineseTyping::pressEnter(screen.lineEdit(SupplierTable::Contact));
         QCOMPARE(t.prompter.last(), QStringLiteral("联系人位数太长！"));
-        QCOMPARE(screen.focusWidget(), screen.lineEdit(QStringLiteral("联系人")));
-        screen.lineEdit(QStringLiteral("联系人"))->setText(QStringLiteral("张三"));
+        QCOMPARE(screen.focusWidget(), screen.lineEdit(SupplierTable::Contact));
+        screen.lineEdit(SupplierTable::Contact)->setText(QStringLiteral("张三"));
 
         screen.newButton->click();
         QCOMPARE(t.prompter.last(), QStringLiteral("供应商信息添加成功！"));

@@ -1,6 +1,9 @@
 // What the name lists, the repair items, the agreements and the staff catalogs have of their own.
 #include "TestDatabase.h"
 #include "core/app/Right.h"
+#include "data/catalogs/FollowUpStaffTable.h"
+#include "data/catalogs/RepairItemTable.h"
+#include "data/catalogs/TechnicianTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/CatalogEditor.h"
 #include "forms/catalogs/NameListEditor.h"
@@ -156,8 +159,8 @@ private slots:
         t.ctx.OperatorRights = 0; // no right is tested on this screen
         CatalogEditor e(t.ctx, CatalogDeclarations::repairItems());
         e.open();
-        const QString item = QStringLiteral("维修项目");
-        const QString fee = QStringLiteral("收费");
+        const ColumnRef item = RepairItemTable::Name;
+        const ColumnRef fee = RepairItemTable::Charge;
 
         QVERIFY(e.beginAdd());
         QVERIFY(!e.save());
@@ -271,19 +274,21 @@ private slots:
                    .arg(table, who));
         CatalogEditor e(t.ctx, technicians ? CatalogDeclarations::technicians() : CatalogDeclarations::followUpStaff());
         e.open();
+        const ColumnRef name = technicians ? TechnicianTable::Name : FollowUpStaffTable::Name;
+        const ColumnRef address = technicians ? TechnicianTable::Address : FollowUpStaffTable::Address;
 
         QVERIFY(e.beginAdd());
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.last(), who + QStringLiteral("名称不能为空！"));
-        e.setValue(who, QStringLiteral("张三"));
-        QVERIFY(e.enter(who)); // Enter checks nothing on these screens
+        e.setValue(name, QStringLiteral("张三"));
+        QVERIFY(e.enter(name)); // Enter checks nothing on these screens
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.last(), who + QStringLiteral("名称重复，添加失败！"));
 
         // Choosing another row while adding refills the panel; saving appends what it holds.
         e.setCurrentRow(1);
-        QCOMPARE(e.value(who), QStringLiteral("李四"));
-        e.setValue(who, QStringLiteral("王五"));
+        QCOMPARE(e.value(name), QStringLiteral("李四"));
+        e.setValue(name, QStringLiteral("王五"));
         QVERIFY(e.save());
         QCOMPARE(t.prompter.last(), who + QStringLiteral("信息添加成功！"));
         QCOMPARE(t.count(table, QStringLiteral("\"%1\" = '王五' AND 联系电话 = '222'").arg(who)), 1);
@@ -292,11 +297,11 @@ private slots:
         // Keeping the name while changing is no duplicate; taking another's is.
         e.setCurrentRow(0);
         QVERIFY(e.beginChange());
-        e.setValue(QStringLiteral("住址"), QStringLiteral("北京路"));
+        e.setValue(address, QStringLiteral("北京路"));
         QVERIFY(e.save());
         QCOMPARE(t.prompter.last(), who + QStringLiteral("信息修改成功！"));
         QVERIFY(e.beginChange());
-        e.setValue(who, QStringLiteral("李四"));
+        e.setValue(name, QStringLiteral("李四"));
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.last(), who + QStringLiteral("名称重复，修改失败！"));
         e.cancel();

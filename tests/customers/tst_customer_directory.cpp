@@ -2,6 +2,7 @@
 #include "ChineseTyping.h"
 #include "TestDatabase.h"
 #include "core/app/Right.h"
+#include "data/customers/CustomerTable.h"
 #include "forms/catalogs/CatalogEditor.h"
 #include "forms/customers/CustomerDeclarations.h"
 #include "forms/customers/CustomerPickerForm.h"
@@ -18,8 +19,9 @@
 
 namespace {
 const quint32 EditRights = quint32(Right::CatalogQuery) | quint32(Right::CatalogEdit);
-const QString Name = QStringLiteral("客户名称");
-const QString Class = QStringLiteral("类别");
+namespace T = CustomerTable;
+const ColumnRef Name = T::Name;
+const ColumnRef Class = T::Class;
 
 void addCustomer(TestDatabase &t, const QString &name, const QString &cls, const QString &phone = {},
                  const QString &address = {}, const QString &contact = {})
@@ -67,7 +69,7 @@ private slots:
 
         // The limits of the other fields hold on Enter only: a 9-byte post code still saves.
         e.setValue(Class, QStringLiteral("VIP"));
-        e.setValue(QStringLiteral("邮编"), QStringLiteral("123456789"));
+        e.setValue(T::PostCode, QStringLiteral("123456789"));
         t.prompter.clear();
         QVERIFY(e.save());
         QCOMPARE(t.prompter.shown, QStringList{QStringLiteral("info: 客户信息添加成功！")});
@@ -80,7 +82,7 @@ private slots:
         t.ctx.fixedToday = QDate(2026, 4, 1);
         QVERIFY(e.beginChange());
         QCOMPARE(e.startKey(), QStringLiteral("李四"));
-        e.setValue(QStringLiteral("地址"), QStringLiteral("新地址"));
+        e.setValue(T::Address, QStringLiteral("新地址"));
         QVERIFY(e.save());
         QCOMPARE(t.prompter.last(), QStringLiteral("客户信息修改成功！"));
         QCOMPARE(t.scalar(QStringLiteral("SELECT 登记时间 FROM 客户目录 WHERE 客户名称 = '李四'")).toString(),
@@ -89,31 +91,31 @@ private slots:
 
     void enterChecksEachField_data()
     {
-        QTest::addColumn<QString>("column");
+        QTest::addColumn<ColumnRef>("column");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message"); // empty: passes
-        QTest::addColumn<QString>("next");
-        QTest::newRow("post code 8") << "邮编" << "12345678" << "" << "电子邮件";
-        QTest::newRow("post code 9") << "邮编" << "123456789" << "邮编太长，请简写！" << "";
-        QTest::newRow("company 50") << "客户单位" << QString(25, QChar(u'公')) << "" << "物资主管";
-        QTest::newRow("company 51") << "客户单位" << QString(25, QChar(u'公')) + u'x' << "公司名称太长，请简写！" << "";
-        QTest::newRow("manager 21") << "物资主管" << QString(10, QChar(u'主')) + u'x' << "物资主管名称太长，请简写！"
-                                    << "";
-        QTest::newRow("contact 20") << "联系人" << QString(10, QChar(u'人')) << "" << "联系电话";
-        QTest::newRow("fax 21") << "传真" << QString(21, QChar(u'1')) << "传真号码太长，请简写！" << "";
-        QTest::newRow("address 101") << "地址" << QString(50, QChar(u'路')) + u'1' << "地址太长，请简写！" << "";
-        QTest::newRow("e-mail 51") << "电子邮件" << QString(51, QChar(u'e')) << "电子邮件地址太长，请简写！" << "";
-        QTest::newRow("class empty") << "类别" << "" << "客户类别不能为空！" << "";
-        QTest::newRow("class unknown") << "类别" << "大客户" << "不存在该客户类别，请重新选择！" << "";
-        QTest::newRow("class known") << "类别" << "VIP" << "" << "税号";
-        QTest::newRow("route") << "乘车路线" << "任意" << "" << CatalogEditor::ActionButton;
+        QTest::addColumn<ColumnRef>("next");
+        QTest::newRow("post code 8") << T::PostCode << "12345678" << "" << T::Email;
+        QTest::newRow("post code 9") << T::PostCode << "123456789" << "邮编太长，请简写！" << ColumnRef();
+        QTest::newRow("company 50") << T::Company << QString(25, QChar(u'公')) << "" << T::Manager;
+        QTest::newRow("company 51") << T::Company << QString(25, QChar(u'公')) + u'x' << "公司名称太长，请简写！" << ColumnRef();
+        QTest::newRow("manager 21") << T::Manager << QString(10, QChar(u'主')) + u'x' << "物资主管名称太长，请简写！"
+                                    << ColumnRef();
+        QTest::newRow("contact 20") << T::Contact << QString(10, QChar(u'人')) << "" << T::Phone;
+        QTest::newRow("fax 21") << T::Fax << QString(21, QChar(u'1')) << "传真号码太长，请简写！" << ColumnRef();
+        QTest::newRow("address 101") << T::Address << QString(50, QChar(u'路')) + u'1' << "地址太长，请简写！" << ColumnRef();
+        QTest::newRow("e-mail 51") << T::Email << QString(51, QChar(u'e')) << "电子邮件地址太长，请简写！" << ColumnRef();
+        QTest::newRow("class empty") << T::Class << "" << "客户类别不能为空！" << ColumnRef();
+        QTest::newRow("class unknown") << T::Class << "大客户" << "不存在该客户类别，请重新选择！" << ColumnRef();
+        QTest::newRow("class known") << T::Class << "VIP" << "" << T::TaxNumber;
+        QTest::newRow("route") << T::Route << "任意" << "" << CatalogEditor::ActionButton;
     }
     void enterChecksEachField()
     {
-        QFETCH(QString, column);
+        QFETCH(ColumnRef, column);
         QFETCH(QString, value);
         QFETCH(QString, message);
-        QFETCH(QString, next);
+        QFETCH(ColumnRef, next);
         TestDatabase t;
         t.ctx.OperatorRights = EditRights;
         addClasses(t);
@@ -192,10 +194,10 @@ private slots:
         QCOMPARE(screen.editor().modeName(), QStringLiteral("Add"));
         ChineseTyping::type(screen.lineEdit(Name), QStringLiteral("O'Brien"));
         ChineseTyping::pressEnter(screen.lineEdit(Name));
-        QCOMPARE(screen.focusWidget(), screen.lineEdit(QStringLiteral("客户单位")));
+        QCOMPARE(screen.focusWidget(), screen.lineEdit(T::Company));
         classBox->setEditText(QStringLiteral("VIP"));
         ChineseTyping::pressEnter(classBox->lineEdit());
-        QCOMPARE(screen.focusWidget(), screen.lineEdit(QStringLiteral("税号")));
+        QCOMPARE(screen.focusWidget(), screen.lineEdit(T::TaxNumber));
         screen.newButton->click();
         QCOMPARE(t.prompter.last(), QStringLiteral("客户信息添加成功！"));
         QCOMPARE(t.count(QStringLiteral("客户目录"), QStringLiteral("客户名称 = ? AND 类别 = 'VIP'"),

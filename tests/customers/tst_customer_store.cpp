@@ -1,6 +1,7 @@
 // Looking a customer up by name and adding one, as the registration and sale screens do.
 #include "TestDatabase.h"
 #include "data/customers/CustomerStore.h"
+#include "data/customers/CustomerTable.h"
 
 #include <QTest>
 
@@ -34,7 +35,7 @@ private slots:
         CustomerRecord changed = *found;
         changed.phone = QStringLiteral("020-2");
         changed.address = QStringLiteral("不该写入");
-        s.update(r.name, changed, {QStringLiteral("联系电话")});
+        s.update(r.name, changed, {CustomerTable::Phone});
         QCOMPARE(s.find(r.name)->phone, QStringLiteral("020-2"));
         QCOMPARE(s.find(r.name)->address, QStringLiteral("长安街"));
         QVERIFY(!s.find(QStringLiteral("无此人")));

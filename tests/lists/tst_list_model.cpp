@@ -6,12 +6,12 @@
 #include "data/db/Database.h"
 #include "data/db/Schema.h"
 #include "data/lists/ListModel.h"
-#include "data/repair/RepairColumns.h"
+#include "data/repair/RepairTable.h"
 #include "data/repair/RepairConditions.h"
 
 #include <QTest>
 
-namespace C = RepairColumns;
+namespace C = RepairTable;
 using Cond = ListCondition;
 
 namespace {
@@ -32,7 +32,7 @@ void jobs(TestDatabase &t)
 ListQuery query(std::vector<ListCondition> conditions, const ListSort &sort)
 {
     ListQuery q;
-    for (const ColumnRef &c : {C::number, C::intakeDate, C::endDate, C::state, C::charged, C::customer})
+    for (const ColumnRef &c : {C::Number, C::IntakeDate, C::EndDate, C::State, C::Charged, C::Customer})
         q.columns << ListColumn::of(c, c.column);
     q.conditions = std::move(conditions);
     q.sort = sort;
@@ -69,19 +69,19 @@ Case conditionCase(int which)
 {
     switch (which) {
     case 1:
-        return {{Cond::notEquals(C::state, QStringLiteral("已结束"))}, QStringLiteral("当前状态 <> '已结束'"), false};
+        return {{Cond::notEquals(C::State, QStringLiteral("已结束"))}, QStringLiteral("当前状态 <> '已结束'"), false};
     case 2: // few rows, spread over the table
-        return {{Cond::equals(C::rework, QStringLiteral("是"))}, QStringLiteral("是否返修 = '是'"), true};
+        return {{Cond::equals(C::Rework, QStringLiteral("是"))}, QStringLiteral("是否返修 = '是'"), true};
     case 3: // two days, in two columns
-        return {{Cond::anyOf({Cond::equals(C::intakeDate, QDate(2024, 1, 5)), Cond::equals(C::endDate, QDate(2024, 3, 4))})},
+        return {{Cond::anyOf({Cond::equals(C::IntakeDate, QDate(2024, 1, 5)), Cond::equals(C::EndDate, QDate(2024, 3, 4))})},
                 QStringLiteral("(接修日期 = '2024-01-05' OR 返回日期 = '2024-03-04')"), true};
     case 4: // a month (most rows) and a technician (a third): the fewer drives
-        return {{Cond::inMonth(C::intakeDate, QDate(2024, 1, 20)), Cond::equals(C::technician, QStringLiteral("T1"))},
+        return {{Cond::inMonth(C::IntakeDate, QDate(2024, 1, 20)), Cond::equals(C::Technician, QStringLiteral("T1"))},
                 QStringLiteral("接修日期 >= '2024-01-01' AND 接修日期 < '2024-02-01' AND 技术员 = 'T1'"), true};
     case 5:
-        return {{Cond::contains(C::customer, QStringLiteral("客户1"))}, QStringLiteral("instr(客户, '客户1') > 0"), false};
+        return {{Cond::contains(C::Customer, QStringLiteral("客户1"))}, QStringLiteral("instr(客户, '客户1') > 0"), false};
     case 6: // a broad and a narrow one: the narrow one drives, the broad one filters
-        return {{Cond::equals(C::state, QStringLiteral("待检测")), Cond::equals(C::rework, QStringLiteral("是"))},
+        return {{Cond::equals(C::State, QStringLiteral("待检测")), Cond::equals(C::Rework, QStringLiteral("是"))},
                 QStringLiteral("当前状态 = '待检测' AND 是否返修 = '是'"), true};
     default:
         return {{}, QString(), false};
@@ -120,7 +120,7 @@ private slots:
         ListSort sort;
         QString order = QStringLiteral("rowid");
         if (!column.isEmpty()) {
-            sort = {ColumnRef{C::Table, column, Schema::columnType(C::Table, column)}, descending};
+            sort = {Schema::column(QString::fromUtf8(C::Table), column), descending};
             order = descending ? QStringLiteral("\"%1\" DESC, rowid DESC").arg(column) : QStringLiteral("\"%1\", rowid").arg(column);
         }
         ListModel m(t.db());
@@ -151,7 +151,7 @@ private slots:
             c.where = QStringLiteral("接修日期 >= '2024-01-01' AND 接修日期 < '2024-02-01'");
         }
         ListModel m(t.db());
-        m.run(query(c.conditions, {C::intakeDate, true}));
+        m.run(query(c.conditions, {C::IntakeDate, true}));
         QCOMPARE(m.plannedDriver() >= 0, condition == 4);
         const QList<qint64> all = reference(t, c.where, QStringLiteral("接修日期 DESC, rowid DESC"));
         QCOMPARE(m.rowCount(), ListModel::PageSize);
@@ -178,7 +178,7 @@ private slots:
         auto keyTables = [&t] { return t.scalar("SELECT count(*) FROM sqlite_temp_master WHERE type = 'table'").toInt(); };
         {
             ListModel m(t.db());
-            m.run(query({RepairConditions::partSerialContains(QStringLiteral("SN-"))}, {C::customer, false}));
+            m.run(query({RepairConditions::partSerialContains(QStringLiteral("SN-"))}, {C::Customer, false}));
             QCOMPARE(keyTables(), 1);
             QCOMPARE(keys(m), reference(t, QStringLiteral("rowid % 10 = 0"), QStringLiteral("客户, rowid")));
             m.run(query({RepairConditions::partSerialContains(QStringLiteral("x2"))}, {}));
@@ -196,13 +196,13 @@ private slots:
         jobs(t);
         t.exec("UPDATE 维修 SET 备注 = '客户催过' WHERE 业务编号 = 'n7'");
         ListModel m(t.db());
-        m.run(query({Cond::equals(C::number, QStringLiteral("n7"))}, {}));
+        m.run(query({Cond::equals(C::Number, QStringLiteral("n7"))}, {}));
         QCOMPARE(m.rowCount(), 1);
-        QCOMPARE(m.text(0, C::number), QStringLiteral("n7"));
-        QCOMPARE(m.columnOf(C::remarks), -1);
-        QCOMPARE(m.recordText(0, C::remarks), QStringLiteral("客户催过"));
+        QCOMPARE(m.text(0, C::Number), QStringLiteral("n7"));
+        QCOMPARE(m.columnOf(C::Remarks), -1);
+        QCOMPARE(m.recordText(0, C::Remarks), QStringLiteral("客户催过"));
         t.exec("DELETE FROM 维修 WHERE 业务编号 = 'n7'");
-        QCOMPARE(m.recordText(0, C::remarks), QString());
+        QCOMPARE(m.recordText(0, C::Remarks), QString());
     }
 
     // A file written before an index was added to the schema gets it when it is opened.

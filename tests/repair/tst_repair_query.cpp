@@ -6,7 +6,7 @@
 #include "core/app/Right.h"
 #include "core/repair/RepairQueryRules.h"
 #include "data/lists/ListModel.h"
-#include "data/repair/RepairColumns.h"
+#include "data/repair/RepairTable.h"
 #include "data/repair/RepairStore.h"
 #include "forms/repair/RepairDetailForm.h"
 #include "forms/repair/RepairQueryForm.h"
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(d.searchLabels().size(), 13);
         QCOMPARE(d.searchLabels().first(), QStringLiteral("显示全部"));
         QCOMPARE(d.sortItems.size(), 12);
-        QVERIFY(d.sortItem(QStringLiteral("?"))->sort == (ListSort{RepairColumns::intakeDate, true}));
+        QVERIFY(d.sortItem(QStringLiteral("?"))->sort == (ListSort{RepairTable::IntakeDate, true}));
         QCOMPARE(d.columns.size(), 24);
     }
 

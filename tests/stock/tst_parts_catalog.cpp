@@ -2,6 +2,7 @@
 // repair-item pickers.
 #include "TestDatabase.h"
 #include "core/app/Right.h"
+#include "data/catalogs/PartsCatalogTable.h"
 #include "forms/catalogs/CatalogEditor.h"
 #include "forms/catalogs/PartsCatalogDeclaration.h"
 #include "forms/catalogs/PartsPickerForm.h"
@@ -20,9 +21,9 @@
 
 namespace {
 const quint32 EditRights = quint32(Right::CatalogQuery) | quint32(Right::CatalogEdit);
-const QString No = QStringLiteral("配件编号");
-const QString Name = QStringLiteral("配件名称");
-const QString Class = QStringLiteral("类别");
+const ColumnRef No = PartsCatalogTable::PartNo;
+const ColumnRef Name = PartsCatalogTable::Name;
+const ColumnRef Class = PartsCatalogTable::Category;
 
 void addPart(TestDatabase &t, const QString &no, const QString &name, const QString &cls = QStringLiteral("屏幕"),
              qint64 saleUnits = 0)
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(e.beginAdd());
         e.setValue(No, no);
         e.setValue(Name, name);
-        e.setValue(QStringLiteral("规格"), model);
+        e.setValue(PartsCatalogTable::Model, model);
         QVERIFY(!e.save());
         QCOMPARE(t.prompter.texts(), QStringList{message});
         QCOMPARE(t.count(QStringLiteral("配件目录")), 0);

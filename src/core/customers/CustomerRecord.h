@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // One customer of "客户目录": what the picker hands to the screens and what documents print.
 struct CustomerRecord
@@ -21,8 +20,4 @@ struct CustomerRecord
     QString route;       // "乘车路线"
     QString registered;  // "登记时间", yyyy-MM-dd
     QString remarks;     // "备注"
-
-    // The columns of "客户目录" in the order fromValues reads them.
-    static const QStringList &columns();
-    static CustomerRecord fromValues(const QStringList &values);
 };

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "data/db/ColumnRef.h"
+
+#include <QList>
 #include <optional>
 
 // Which rows a catalog list shows. Values are bound; a contained text matches literally
@@ -14,14 +16,14 @@ struct CatalogFilter
     };
 
     Match match = Match::All;
-    QStringList columns;
+    QList<ColumnRef> columns;
     QString text;
-    // Overrides the store's order; an empty column name lists in table order.
-    std::optional<QString> orderBy;
+    // Overrides the store's order; an invalid column lists in table order.
+    std::optional<ColumnRef> orderBy;
 
-    CatalogFilter inTableOrder() const { CatalogFilter f = *this; f.orderBy = QString(); return f; }
+    CatalogFilter inTableOrder() const { CatalogFilter f = *this; f.orderBy = ColumnRef(); return f; }
 
     static CatalogFilter all() { return {}; }
-    static CatalogFilter equals(const QString &column, const QString &text) { return {Match::Equals, {column}, text, std::nullopt}; }
-    static CatalogFilter contains(const QStringList &columns, const QString &text) { return {Match::Contains, columns, text, std::nullopt}; }
+    static CatalogFilter equals(const ColumnRef &column, const QString &text) { return {Match::Equals, {column}, text, std::nullopt}; }
+    static CatalogFilter contains(const QList<ColumnRef> &columns, const QString &text) { return {Match::Contains, columns, text, std::nullopt}; }
 };

@@ -2,28 +2,51 @@
 
 #include "data/db/RowKey.h"
 #include "data/db/Schema.h"
-#include "data/db/Sql.h"
+#include "data/db/TableMap.h"
 #include "data/db/TextMatch.h"
 
 namespace {
 QString quoted(const QString &name)
 {
-    return u'"' + name + u'"';
-}
+    return ColumnMap::quoted(name);
 }
 
-CatalogStore::CatalogStore(Database &db, const QString &table, const QStringList &columns, const QString &orderBy)
-    : m_db(db), m_table(table), m_columns(columns), m_orderBy(orderBy)
+// The declared columns as texts of a CatalogRow: value i is column i, shown and typed as text.
+std::unique_ptr<TableMap<CatalogRow>> textMap(const QList<ColumnRef> &columns)
+{
+    auto map = std::make_unique<TableMap<CatalogRow>>(columns.value(0).table);
+    map->rowKey(&CatalogRow::key);
+    const qsizetype count = columns.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const ColumnRef column = columns[i];
+        map->column(
+            column, {column.type},
+            [i, count, type = column.type](CatalogRow &r, const QVariant &v) {
+                if (r.values.size() < count)
+                    r.values.resize(count);
+                r.values[i] = Schema::displayText(type, v);
+            },
+            [i, column](const CatalogRow &r) {
+                const QString text = r.values.value(i);
+                if (column.type == ColumnType::Text || column.type == ColumnType::Memo)
+                    return QVariant(text); // kept exactly as typed
+                const auto v = Schema::storageValue(column.type, text);
+                if (!v)
+                    throw DbError(QStringLiteral("“%1”不是“%2”可接受的值").arg(text, column.column));
+                return *v;
+            });
+    }
+    return map;
+}
+} // namespace
+
+CatalogStore::CatalogStore(Database &db, const QList<ColumnRef> &columns, const ColumnRef &orderBy)
+    : m_db(db), m_columns(columns), m_orderBy(orderBy), m_map(textMap(columns))
 {
 }
 
-QString CatalogStore::selectList() const
-{
-    QStringList cols{RowKey::column()};
-    for (const QString &c : m_columns)
-        cols << quoted(c);
-    return cols.join(QStringLiteral(", "));
-}
+CatalogStore::~CatalogStore() = default;
+CatalogStore::CatalogStore(CatalogStore &&) noexcept = default;
 
 QString CatalogStore::whereClause(const CatalogFilter &filter, QVariantList &binds) const
 {
@@ -32,11 +55,11 @@ QString CatalogStore::whereClause(const CatalogFilter &filter, QVariantList &bin
         return {};
     case CatalogFilter::Match::Equals:
         binds << filter.text;
-        return QStringLiteral(" WHERE %1 = ?").arg(quoted(filter.columns.value(0)));
+        return QStringLiteral(" WHERE %1 = ?").arg(quoted(filter.columns.value(0).column));
     case CatalogFilter::Match::Contains: {
         QStringList parts;
-        for (const QString &c : filter.columns)
-            parts << TextMatch::contains(quoted(c), filter.text, binds);
+        for (const ColumnRef &c : filter.columns)
+            parts << TextMatch::contains(quoted(c.column), filter.text, binds);
         return QStringLiteral(" WHERE (") + parts.join(QStringLiteral(" OR ")) + u')';
     }
     }
@@ -47,109 +70,68 @@ int CatalogStore::count(const CatalogFilter &filter) const
 {
     QVariantList binds;
     const QString where = whereClause(filter, binds);
-    return Sql::scalar(m_db, QStringLiteral("SELECT COUNT(*) FROM ") + quoted(m_table) + where, binds).toInt();
+    return Sql::scalar(m_db, QStringLiteral("SELECT COUNT(*) FROM ") + m_map->quotedTable() + where, binds).toInt();
 }
 
 QList<CatalogRow> CatalogStore::fetch(const CatalogFilter &filter, int offset, int limit, qint64 afterKey) const
 {
     QVariantList binds;
     QString where = whereClause(filter, binds);
-    const QString orderBy = filter.orderBy.value_or(m_orderBy);
-    const bool keyset = orderBy.isEmpty() && afterKey > 0 && limit >= 0;
+    const ColumnRef orderBy = filter.orderBy.value_or(m_orderBy);
+    const bool keyset = !orderBy.isValid() && afterKey > 0 && limit >= 0;
     if (keyset) {
         where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + RowKey::column()
             + QStringLiteral(" > ?");
         binds << afterKey;
     }
-    QString statement = QStringLiteral("SELECT ") + selectList() + QStringLiteral(" FROM ") + quoted(m_table) + where;
     // The row key breaks ties so pages never overlap.
-    statement += QStringLiteral(" ORDER BY ");
-    if (!orderBy.isEmpty())
-        statement += quoted(orderBy) + QStringLiteral(", ");
-    statement += RowKey::column();
+    QString rest = where.mid(1) + QStringLiteral(" ORDER BY ");
+    if (orderBy.isValid())
+        rest += quoted(orderBy.column) + QStringLiteral(", ");
+    rest += RowKey::column();
     if (limit >= 0) {
-        statement += QStringLiteral(" LIMIT ? OFFSET ?");
+        rest += QStringLiteral(" LIMIT ? OFFSET ?");
         binds << qlonglong(limit) << qlonglong(keyset ? 0 : offset);
     }
-    QSqlQuery q = Sql::exec(m_db, statement, binds);
-    QList<ColumnType> types;
-    for (const QString &c : m_columns)
-        types << Schema::columnType(m_table, c);
-    QList<CatalogRow> rows;
-    while (q.next()) {
-        CatalogRow r;
-        r.key = q.value(0).toLongLong();
-        for (int i = 0; i < m_columns.size(); ++i)
-            r.values << Schema::displayText(types[i], q.value(i + 1));
-        rows << r;
-    }
-    return rows;
+    return m_map->all(m_db, rest.trimmed(), binds);
 }
 
 CatalogRow CatalogStore::row(qint64 key) const
 {
-    QSqlQuery q = Sql::exec(m_db,
-                            QStringLiteral("SELECT ") + selectList() + QStringLiteral(" FROM ") + quoted(m_table)
-                                + QStringLiteral(" WHERE ") + RowKey::column() + QStringLiteral(" = ?"),
-                            {key});
-    CatalogRow r;
-    if (!q.next())
-        return r;
-    r.key = q.value(0).toLongLong();
-    for (int i = 0; i < m_columns.size(); ++i)
-        r.values << Schema::displayText(Schema::columnType(m_table, m_columns[i]), q.value(i + 1));
-    return r;
+    return m_map->first(m_db, QStringLiteral("WHERE ") + RowKey::column() + QStringLiteral(" = ?"), {key})
+        .value_or(CatalogRow());
 }
 
-bool CatalogStore::exists(const QString &column, const QString &value) const
+bool CatalogStore::exists(const ColumnRef &column, const QString &value) const
 {
     return Sql::scalar(m_db,
-                       QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(quoted(m_table), quoted(column)),
+                       QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(quoted(column.table), quoted(column.column)),
                        {value})
         .isValid();
 }
 
-bool CatalogStore::accepts(const QString &column, const QString &text) const
+bool CatalogStore::accepts(const ColumnRef &column, const QString &text)
 {
-    return Schema::storageValue(Schema::columnType(m_table, column), text).has_value();
+    return Schema::storageValue(column.type, text).has_value();
 }
 
-bool CatalogStore::holdsNumbers(const QString &column) const
+bool CatalogStore::holdsNumbers(const ColumnRef &column)
 {
-    const ColumnType type = Schema::columnType(m_table, column);
-    return type == ColumnType::Money || type == ColumnType::Integer;
-}
-
-QVariantList CatalogStore::storedValues(const QStringList &values) const
-{
-    QVariantList stored;
-    for (int i = 0; i < m_columns.size(); ++i) {
-        const ColumnType type = Schema::columnType(m_table, m_columns[i]);
-        const QString text = values.value(i);
-        if (type == ColumnType::Text || type == ColumnType::Memo) {
-            stored << QVariant(text); // kept exactly as typed
-            continue;
-        }
-        const auto v = Schema::storageValue(type, text);
-        if (!v)
-            throw DbError(QStringLiteral("“%1”不是“%2”可接受的值").arg(text, m_columns[i]));
-        stored << *v;
-    }
-    return stored;
+    return column.type == ColumnType::Money || column.type == ColumnType::Integer;
 }
 
 qint64 CatalogStore::insert(const QStringList &values)
 {
-    QStringList cols;
+    CatalogRow row;
+    row.values = values;
+    QVariantList binds = m_map->values(row, m_columns); // throws before anything is written
+    QStringList cols{ColumnMap::quotedList(m_columns)};
     QStringList marks;
-    QVariantList binds = storedValues(values);
-    for (const QString &c : m_columns) {
-        cols << quoted(c);
+    for (qsizetype i = 0; i < m_columns.size(); ++i)
         marks << QStringLiteral("?");
-    }
-    if (const TableDef *t = Schema::table(m_table)) {
+    if (const TableDef *t = Schema::table(m_map->table())) {
         for (const ColumnDef &c : t->columns) {
-            if (c.type == ColumnType::YesNo && !m_columns.contains(c.name)) {
+            if (c.type == ColumnType::YesNo && m_map->indexOf(Schema::column(t->name, c.name)) < 0) {
                 cols << quoted(c.name);
                 marks << QStringLiteral("?");
                 binds << qlonglong(0);
@@ -158,25 +140,20 @@ qint64 CatalogStore::insert(const QStringList &values)
     }
     QSqlQuery q = Sql::exec(m_db,
                             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(quoted(m_table), cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                                .arg(m_map->quotedTable(), cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
                             binds);
     return q.lastInsertId().toLongLong();
 }
 
 void CatalogStore::update(qint64 key, const QStringList &values)
 {
-    QStringList sets;
-    for (const QString &c : m_columns)
-        sets << quoted(c) + QStringLiteral(" = ?");
-    QVariantList binds = storedValues(values);
-    binds << key;
-    Sql::exec(m_db,
-              QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                  .arg(quoted(m_table), sets.join(QStringLiteral(", ")), RowKey::column()),
-              binds);
+    CatalogRow row;
+    row.key = key;
+    row.values = values;
+    m_map->update(m_db, row, m_columns, RowKey::column() + QStringLiteral(" = ?"), {key});
 }
 
 void CatalogStore::remove(qint64 key)
 {
-    Sql::exec(m_db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table), RowKey::column()), {key});
+    Sql::exec(m_db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_map->quotedTable(), RowKey::column()), {key});
 }

@@ -2,22 +2,28 @@
 
 #include "data/catalogs/CatalogFilter.h"
 #include "data/catalogs/CatalogRow.h"
+#include "data/db/ColumnRef.h"
 
 #include <QStringList>
+#include <memory>
 
 class Database;
+template <class Row>
+class TableMap;
 
-// Generic access to one catalog table through a declared list of its columns: list (in pages, so
-// a list of tens of thousands of rows shows at once), look up, insert, update and delete. Values
-// travel as texts; Money and Integer columns are converted through the schema registry.
+// Generic access to one catalog table through a declared list of its columns (handles of one
+// table): list (in pages, so a list of tens of thousands of rows shows at once), look up,
+// insert, update and delete. Values travel as texts, converted by each column's type.
 class CatalogStore
 {
 public:
-    // orderBy empty: table order (the row key).
-    CatalogStore(Database &db, const QString &table, const QStringList &columns, const QString &orderBy = {});
+    // orderBy invalid: table order (the row key).
+    CatalogStore(Database &db, const QList<ColumnRef> &columns, const ColumnRef &orderBy = {});
+    ~CatalogStore();
+    CatalogStore(CatalogStore &&) noexcept;
 
-    const QString &table() const { return m_table; }
-    const QStringList &columns() const { return m_columns; }
+    const QList<ColumnRef> &columns() const { return m_columns; }
+    int indexOf(const ColumnRef &column) const { return int(m_columns.indexOf(column)); }
 
     int count(const CatalogFilter &filter = CatalogFilter::all()) const;
     // Rows offset .. offset+limit-1 of the filtered, ordered list; limit < 0 means every row.
@@ -26,12 +32,12 @@ public:
     QList<CatalogRow> fetch(const CatalogFilter &filter, int offset = 0, int limit = -1, qint64 afterKey = 0) const;
     QList<CatalogRow> all() const { return fetch(CatalogFilter::all()); }
     CatalogRow row(qint64 key) const; // invalid row when missing
-    // True when a row holds exactly this text in the column.
-    bool exists(const QString &column, const QString &value) const;
+    // True when a row holds exactly this text in the column (a column of the same table).
+    bool exists(const ColumnRef &column, const QString &value) const;
     // Whether the text can be stored in the column (numbers for Money and Integer columns).
-    bool accepts(const QString &column, const QString &text) const;
+    static bool accepts(const ColumnRef &column, const QString &text);
     // Whether the column holds numbers (Money or Integer).
-    bool holdsNumbers(const QString &column) const;
+    static bool holdsNumbers(const ColumnRef &column);
 
     // values in the declared column order. Yes/no columns not declared start as 0.
     // Throws DbError when a value does not fit its column; nothing is written then.
@@ -40,12 +46,10 @@ public:
     void remove(qint64 key);
 
 private:
-    QVariantList storedValues(const QStringList &values) const;
-    QString selectList() const;
     QString whereClause(const CatalogFilter &filter, QVariantList &binds) const;
 
     Database &m_db;
-    QString m_table;
-    QStringList m_columns;
-    QString m_orderBy;
+    QList<ColumnRef> m_columns;
+    ColumnRef m_orderBy;
+    std::unique_ptr<TableMap<CatalogRow>> m_map;
 };

@@ -1,70 +1,40 @@
 #include "data/catalogs/PartsCatalog.h"
 
-#include "data/db/Sql.h"
+#include "data/catalogs/PartsCatalogTable.h"
+#include "data/db/TableMap.h"
 #include "data/db/TransactionGuard.h"
 
 namespace {
-const QString Columns = QStringLiteral(
-    "\"流水号\", \"配件编号\", \"配件名称\", \"规格\", \"类别\", \"单位\", \"警戒库存\", \"销售价\", \"维修更换价\"");
-
-PartRecord read(const QSqlQuery &q)
+const TableMap<PartRecord> &map()
 {
-    PartRecord p;
-    p.key = q.value(0).toLongLong();
-    p.partNo = q.value(1).toString();
-    p.name = q.value(2).toString();
-    p.model = q.value(3).toString();
-    p.category = q.value(4).toString();
-    p.unit = q.value(5).toString();
-    p.warningLevel = q.value(6).toLongLong();
-    p.salePrice = Money::fromUnits(q.value(7).toLongLong());
-    p.repairPrice = Money::fromUnits(q.value(8).toLongLong());
-    return p;
-}
-
-QList<PartRecord> readAll(QSqlQuery q)
-{
-    QList<PartRecord> parts;
-    while (q.next())
-        parts << read(q);
-    return parts;
+    return PartsCatalogTable::map();
 }
 } // namespace
 
 std::optional<PartRecord> PartsCatalog::find(const QString &partNo) const
 {
-    QSqlQuery q = Sql::exec(m_db,
-                            QStringLiteral("SELECT %1 FROM \"配件目录\" WHERE \"配件编号\" = ? ORDER BY \"流水号\" LIMIT 1")
-                                .arg(Columns),
-                            {partNo});
-    if (!q.next())
-        return std::nullopt;
-    return read(q);
+    return map().first(m_db, QStringLiteral("WHERE \"配件编号\" = ? ORDER BY \"流水号\" LIMIT 1"), {partNo});
 }
 
 QList<PartRecord> PartsCatalog::all() const
 {
-    return readAll(Sql::exec(m_db, QStringLiteral("SELECT %1 FROM \"配件目录\" ORDER BY \"流水号\"").arg(Columns)));
+    return map().all(m_db, QStringLiteral("ORDER BY \"流水号\""));
 }
 
 QList<PartRecord> PartsCatalog::byCategory(const QString &category) const
 {
     if (category.isEmpty())
-        return readAll(
-            Sql::exec(m_db, QStringLiteral("SELECT %1 FROM \"配件目录\" ORDER BY \"配件编号\", \"流水号\"").arg(Columns)));
-    return readAll(Sql::exec(
-        m_db, QStringLiteral("SELECT %1 FROM \"配件目录\" WHERE \"类别\" = ? ORDER BY \"配件编号\", \"流水号\"").arg(Columns),
-        {category}));
+        return map().all(m_db, QStringLiteral("ORDER BY \"配件编号\", \"流水号\""));
+    return map().all(m_db, QStringLiteral("WHERE \"类别\" = ? ORDER BY \"配件编号\", \"流水号\""), {category});
 }
 
 QList<PartRecord> PartsCatalog::search(const QString &text) const
 {
     const QString pattern = Sql::likePattern(text);
-    return readAll(Sql::exec(m_db,
-                             QStringLiteral("SELECT %1 FROM \"配件目录\" WHERE \"配件编号\" LIKE ? ESCAPE '\\' "
-                                            "OR \"配件名称\" LIKE ? ESCAPE '\\' ORDER BY \"配件编号\", \"流水号\"")
-                                 .arg(Columns),
-                             {pattern, pattern}));
+    return map().all(m_db,
+                     QStringLiteral("WHERE \"配件编号\" LIKE ? ESCAPE '\\' OR \"配件名称\" LIKE ? ESCAPE '\\' "
+                                    "ORDER BY \"配件编号\", \"流水号\""),
+                     {pattern, pattern});
 }
 
 QStringList PartsCatalog::categories() const
@@ -84,17 +54,15 @@ std::optional<Money> PartsCatalog::latestPurchasePrice(const QString &partNo) co
 
 void PartsCatalog::add(const PartRecord &part)
 {
-    Sql::exec(m_db,
-              QStringLiteral("INSERT INTO \"配件目录\" (\"配件编号\", \"配件名称\", \"规格\", \"类别\", \"单位\") "
-                             "VALUES (?, ?, ?, ?, ?)"),
-              {part.partNo, part.name, part.model, part.category, part.unit});
+    namespace P = PartsCatalogTable;
+    map().insert(m_db, part, {P::PartNo, P::Name, P::Model, P::Category, P::Unit});
 }
 
 void PartsCatalog::storePrices(const QList<PartRecord> &parts)
 {
+    namespace P = PartsCatalogTable;
     TransactionGuard guard(m_db);
     for (const PartRecord &p : parts)
-        Sql::exec(m_db, QStringLiteral("UPDATE \"配件目录\" SET \"销售价\" = ?, \"维修更换价\" = ? WHERE \"流水号\" = ?"),
-                  {qlonglong(p.salePrice.units()), qlonglong(p.repairPrice.units()), p.key});
+        map().update(m_db, p, {P::SalePrice, P::RepairPrice}, P::Key);
     guard.commit();
 }

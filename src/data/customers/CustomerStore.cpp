@@ -1,36 +1,17 @@
 #include "data/customers/CustomerStore.h"
 
+#include "data/customers/CustomerTable.h"
 #include "data/db/RowKey.h"
-#include "data/db/Sql.h"
-
-namespace {
-QStringList fieldsOf(const CustomerRecord &r)
-{
-    return {r.name,      r.customerClass, r.company,   r.contact, r.manager, r.phone,      r.fax,     r.address,
-            r.postCode,  r.email,         r.taxNumber, r.account, r.route,   r.registered, r.remarks};
-}
-
-QString selectColumns()
-{
-    QStringList cols;
-    for (const QString &c : CustomerRecord::columns())
-        cols << u'"' + c + u'"';
-    return cols.join(QStringLiteral(", "));
-}
-}
+#include "data/db/TableMap.h"
 
 std::optional<CustomerRecord> CustomerStore::find(const QString &name) const
 {
-    QSqlQuery q = Sql::exec(m_db,
-                            QStringLiteral("SELECT %1 FROM 客户目录 WHERE 客户名称 = ? ORDER BY 流水号 LIMIT 1")
-                                .arg(selectColumns()),
-                            {name});
-    if (!q.next())
-        return std::nullopt;
-    QStringList values;
-    for (int i = 0; i < CustomerRecord::columns().size(); ++i)
-        values << q.value(i).toString();
-    return CustomerRecord::fromValues(values);
+    return CustomerTable::map().first(m_db, QStringLiteral("WHERE 客户名称 = ? ORDER BY 流水号 LIMIT 1"), {name});
+}
+
+std::optional<CustomerRecord> CustomerStore::at(qint64 key) const
+{
+    return CustomerTable::map().first(m_db, QStringLiteral("WHERE 流水号 = ?"), {key});
 }
 
 bool CustomerStore::exists(const QString &name) const
@@ -40,39 +21,19 @@ bool CustomerStore::exists(const QString &name) const
 
 void CustomerStore::add(const CustomerRecord &record)
 {
-    QVariantList values;
-    QStringList marks;
-    for (const QString &v : fieldsOf(record)) {
-        values << v;
-        marks << QStringLiteral("?");
-    }
-    // "登记时间" is a date column: no date is stored as none.
-    const int dateIndex = int(CustomerRecord::columns().indexOf(QStringLiteral("登记时间")));
-    if (record.registered.isEmpty())
-        values[dateIndex] = Sql::nullText();
-    Sql::exec(m_db,
-              QStringLiteral("INSERT INTO 客户目录 (%1) VALUES (%2)").arg(selectColumns(), marks.join(QStringLiteral(", "))),
-              values);
+    CustomerTable::map().insert(m_db, record);
 }
 
-void CustomerStore::update(const QString &name, const CustomerRecord &record, const QStringList &columns)
+void CustomerStore::update(const QString &name, const CustomerRecord &record, const QList<ColumnRef> &columns)
 {
-    const QStringList all = CustomerRecord::columns();
-    const QStringList fields = fieldsOf(record);
-    QStringList sets;
-    QVariantList values;
-    for (const QString &c : columns) {
-        const int i = int(all.indexOf(c));
-        if (i < 0)
-            continue;
-        sets << u'"' + c + QStringLiteral("\" = ?");
-        values << fields[i];
-    }
-    if (sets.isEmpty())
+    const auto &map = CustomerTable::map();
+    QList<ColumnRef> known;
+    for (const ColumnRef &c : columns)
+        if (map.indexOf(c) >= 0)
+            known << c;
+    if (known.isEmpty())
         return;
-    values << name;
-    Sql::exec(m_db,
-              QStringLiteral("UPDATE 客户目录 SET %1 WHERE 客户名称 = ?").arg(sets.join(QStringLiteral(", "))), values);
+    map.update(m_db, record, known, QStringLiteral("客户名称 = ?"), {name});
 }
 
 QStringList CustomerStore::classes() const

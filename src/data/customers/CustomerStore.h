@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/customers/CustomerRecord.h"
+#include "data/db/ColumnRef.h"
 
 #include <QStringList>
 #include <optional>
@@ -15,12 +16,15 @@ public:
     explicit CustomerStore(Database &db) : m_db(db) {}
 
     std::optional<CustomerRecord> find(const QString &name) const;
+    // The row with this row key ("流水号"), as the directory's lists name their rows.
+    std::optional<CustomerRecord> at(qint64 key) const;
     bool exists(const QString &name) const;
-    // Appends a row with every field of the record ("登记时间" from record.registered; an empty
-    // field is stored as empty text).
+    // Appends a row with every field of the record ("登记时间" from record.registered, none when
+    // it is empty; an empty text field is stored as empty text).
     void add(const CustomerRecord &record);
-    // Writes the given columns (names of CustomerRecord::columns()) of the row named `name`.
-    void update(const QString &name, const CustomerRecord &record, const QStringList &columns);
+    // Writes the given columns (handles of CustomerTable) of the row named `name`; columns the
+    // record does not hold are left alone.
+    void update(const QString &name, const CustomerRecord &record, const QList<ColumnRef> &columns);
 
     // The class names in table order.
     QStringList classes() const;

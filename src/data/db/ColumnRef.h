@@ -2,6 +2,7 @@
 
 #include "data/db/ColumnType.h"
 
+#include <QHashFunctions>
 #include <QString>
 
 // Names one column of one table. The data layer declares these beside its table maps, so the
@@ -16,3 +17,8 @@ struct ColumnRef
     bool isValid() const { return !table.isEmpty() && !column.isEmpty(); }
     bool operator==(const ColumnRef &o) const { return table == o.table && column == o.column; }
 };
+
+inline size_t qHash(const ColumnRef &c, size_t seed = 0)
+{
+    return qHashMulti(seed, c.table, c.column);
+}

@@ -167,6 +167,16 @@ ColumnType Schema::columnType(const QString &tableName, const QString &column)
     return ColumnType::Text;
 }
 
+ColumnRef Schema::column(const QString &tableName, const QString &columnName)
+{
+    return {tableName, columnName, columnType(tableName, columnName)};
+}
+
+ColumnRef Schema::column(const char *tableName, const char *columnName)
+{
+    return column(QString::fromUtf8(tableName), QString::fromUtf8(columnName));
+}
+
 QStringList Schema::createStatements()
 {
     QStringList statements;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/db/ColumnRef.h"
 #include "data/db/ColumnType.h"
 
 #include <QList>
@@ -24,6 +25,10 @@ inline constexpr int ApplicationId = 0x56544C31; // marks a file written by this
 const QList<TableDef> &tables();
 const TableDef *table(const QString &name);
 ColumnType columnType(const QString &table, const QString &column); // Text when unknown
+// The handle of a column, typed as the registry says. The table maps declare theirs this way;
+// a test holds every map against the registry, so a misspelt name cannot go unnoticed.
+ColumnRef column(const QString &table, const QString &column);
+ColumnRef column(const char *table, const char *column);
 
 // Statements that build an empty database: tables, then indexes.
 QStringList createStatements();

@@ -1,20 +1,19 @@
 #include "data/repair/RepairConditions.h"
 
-#include "data/repair/RepairColumns.h"
+#include "data/repair/RepairPartTable.h"
+#include "data/repair/RepairTable.h"
 
 namespace {
-const ColumnRef followUpNumber{QStringLiteral("回访"), QStringLiteral("业务编号")};
-const ColumnRef followUpStaff{QStringLiteral("回访"), QStringLiteral("回访员")};
-const ColumnRef partLineNumber{QStringLiteral("配件"), QStringLiteral("单据编号")};
-const ColumnRef partLineSerial{QStringLiteral("配件"), QStringLiteral("SN")};
+const ColumnRef followUpNumber = Schema::column("回访", "业务编号");
+const ColumnRef followUpStaff = Schema::column("回访", "回访员");
 }
 
 ListCondition RepairConditions::followUpStaffContains(const QString &text)
 {
-    return ListCondition::inSelect(RepairColumns::number, followUpNumber, {ListCondition::contains(followUpStaff, text)});
+    return ListCondition::inSelect(RepairTable::Number, followUpNumber, {ListCondition::contains(followUpStaff, text)});
 }
 
 ListCondition RepairConditions::partSerialContains(const QString &text)
 {
-    return ListCondition::inSelect(RepairColumns::number, partLineNumber, {ListCondition::contains(partLineSerial, text)});
+    return ListCondition::inSelect(RepairTable::Number, RepairPartTable::Number, {ListCondition::contains(RepairPartTable::Serial, text)});
 }

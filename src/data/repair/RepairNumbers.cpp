@@ -2,8 +2,9 @@
 
 #include "core/app/DailyNumber.h"
 #include "data/app/NumberPlanStore.h"
+#include "data/app/NumberPlanTable.h"
 #include "data/app/SettingsStore.h"
-#include "data/db/Sql.h"
+#include "data/db/TableMap.h"
 #include "data/db/TransactionGuard.h"
 
 NumberProposal RepairNumbers::GenerateRepairNumber(const QDate &today)
@@ -17,20 +18,20 @@ NumberProposal RepairNumbers::GenerateRepairNumber(const QDate &today)
     }
 
     TransactionGuard tx(m_db);
-    QSqlQuery q = Sql::exec(m_db, QStringLiteral("SELECT rowid, 前缀, 后缀位数, 起始 FROM 编号计划 ORDER BY rowid LIMIT 1"));
+    const auto &map = NumberPlanTable::map();
+    QSqlQuery q = Sql::exec(m_db, QStringLiteral("SELECT rowid, %1 FROM 编号计划 ORDER BY rowid LIMIT 1").arg(map.selectList()));
     if (!q.next())
         return {{}, NoPlanMessage};
     const QVariant rowid = q.value(0);
-    const QString prefix = q.value(1).toString();
-    const int digits = q.value(2).toInt();
-    const qint64 next = q.value(3).toLongLong();
+    NumberPlan plan = map.read(q, 1);
     q.finish();
-    const QString counter = QString::number(next);
-    if (digits < counter.size())
+    const QString counter = QString::number(plan.next);
+    if (plan.digits < counter.size())
         return {{}, TooLongMessage};
-    Sql::exec(m_db, QStringLiteral("UPDATE 编号计划 SET 起始 = ? WHERE rowid = ?"), {next + 1, rowid});
+    ++plan.next;
+    map.update(m_db, plan, {NumberPlanTable::Next}, QStringLiteral("rowid = ?"), {rowid});
     tx.commit();
-    return {prefix + counter.rightJustified(digits, u'0'), {}};
+    return {plan.prefix + counter.rightJustified(plan.digits, u'0'), {}};
 }
 
 bool RepairNumbers::exists(const QString &number) const

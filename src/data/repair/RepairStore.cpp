@@ -1,35 +1,34 @@
 #include "data/repair/RepairStore.h"
 
 #include "core/repair/RepairState.h"
+#include "data/catalogs/BrandTable.h"
+#include "data/catalogs/FaultTable.h"
+#include "data/catalogs/RepairClassTable.h"
+#include "data/catalogs/RepairConditionTable.h"
+#include "data/catalogs/TechnicianTable.h"
+#include "data/customers/CustomerClassTable.h"
 #include "data/customers/CustomerStore.h"
-#include "data/db/Sql.h"
+#include "data/customers/CustomerTable.h"
+#include "data/db/TableMap.h"
 #include "data/db/TransactionGuard.h"
-#include "data/repair/RepairRow.h"
+#include "data/repair/RepairPartTable.h"
+#include "data/repair/RepairTable.h"
 
 namespace {
-const QStringList &newJobColumns()
+namespace R = RepairTable;
+
+// The columns a new job is written with; the rest stay empty until the job moves on.
+QList<ColumnRef> newJobColumns(const RepairJob &job)
 {
-    static const QStringList cols = {"业务编号", "接修日期", "接修时间", "物件名称", "物件编号", "随机附件",
-                                     "故障描述", "经办人",   "技术员",   "客户",     "送修类别", "维修物类别",
-                                     "维修物品牌", "预约时间", "服务方式", "保内",   "预付款",   "退款",
-                                     "是否返修", "备注",     "当前状态"};
+    QList<ColumnRef> cols = {R::Number,   R::IntakeDate,   R::IntakeTime, R::ItemName,    R::ItemSerial,
+                             R::Accessories, R::Fault,     R::HandledBy,  R::Technician,  R::Customer,
+                             R::IntakeKind, R::ItemCategory, R::ItemBrand, R::Appointment, R::ServiceMode,
+                             R::Prepayment, R::Rework,     R::Remarks,    R::State};
+    if (job.rework.isEmpty())
+        cols << R::UnderWarranty; // the rework screen has no warranty box
+    else
+        cols << R::Refund;        // only a rework job carries a refund
     return cols;
-}
-
-QString placeholders(int n)
-{
-    QStringList p;
-    for (int i = 0; i < n; ++i)
-        p << QStringLiteral("?");
-    return p.join(QStringLiteral(", "));
-}
-
-QString quoted(const QStringList &cols)
-{
-    QStringList q;
-    for (const QString &c : cols)
-        q << u'"' + c + u'"';
-    return q.join(QStringLiteral(", "));
 }
 } // namespace
 
@@ -46,96 +45,53 @@ void RepairStore::registerJob(const RepairJob &job, const CustomerRecord &custom
         customers.add(customer);
     else if (write == CustomerWrite::UpdateContact)
         customers.update(customer.name, customer,
-                         {QStringLiteral("客户名称"), QStringLiteral("联系电话"), QStringLiteral("联系人"),
-                          QStringLiteral("类别"), QStringLiteral("地址"), QStringLiteral("乘车路线")});
+                         {CustomerTable::Name, CustomerTable::Phone, CustomerTable::Contact, CustomerTable::Class,
+                          CustomerTable::Address, CustomerTable::Route});
 
-    const QStringList &all = RepairRow::columns();
-    const QVariantList every = RepairRow::values(job);
-    QVariantList values;
-    for (const QString &c : newJobColumns()) {
-        if (c == QStringLiteral("退款") && job.rework.isEmpty())
-            values << QVariant(); // only a rework job carries a refund
-        else if (c == QStringLiteral("保内") && !job.rework.isEmpty())
-            values << QVariant(); // the rework screen has no warranty box
-        else
-            values << every.at(all.indexOf(c));
-    }
-    Sql::exec(m_db,
-              QStringLiteral("INSERT INTO 维修 (%1) VALUES (%2)")
-                  .arg(quoted(newJobColumns()), placeholders(int(newJobColumns().size()))),
-              values);
+    R::map().insert(m_db, job, newJobColumns(job));
     tx.commit();
 }
 
 std::optional<RepairJob> RepairStore::find(const QString &number) const
 {
-    QSqlQuery q = Sql::exec(m_db, QStringLiteral("SELECT %1 FROM 维修 WHERE 业务编号 = ? ORDER BY rowid LIMIT 1")
-                                      .arg(RepairRow::selectList()),
-                            {number});
-    if (!q.next())
-        return std::nullopt;
-    return RepairRow::read(q);
+    return R::map().first(m_db, QStringLiteral("WHERE 业务编号 = ? ORDER BY rowid LIMIT 1"), {number});
 }
 
-std::optional<RepairJob> RepairStore::firstWith(const QString &column, const QString &value) const
+std::optional<RepairJob> RepairStore::firstWith(const ColumnRef &column, const QString &value) const
 {
-    if (column != QStringLiteral("物件编号") && column != QStringLiteral("物件名称"))
+    if (column != R::ItemSerial && column != R::ItemName)
         return std::nullopt;
-    QSqlQuery q = Sql::exec(m_db, QStringLiteral("SELECT %1 FROM 维修 WHERE \"%2\" = ? ORDER BY rowid LIMIT 1")
-                                      .arg(RepairRow::selectList(), column),
-                            {value});
-    if (!q.next())
-        return std::nullopt;
-    return RepairRow::read(q);
+    return R::map().first(m_db,
+                          QStringLiteral("WHERE %1 = ? ORDER BY rowid LIMIT 1").arg(ColumnMap::quoted(column.column)),
+                          {value});
 }
 
 QList<RepairPartLine> RepairStore::parts(const QString &number) const
 {
-    QSqlQuery q = Sql::exec(m_db,
-                            QStringLiteral("SELECT 单据编号, 配件编号, 配件, 数目, 单价, 合计, SN FROM 配件 "
-                                           "WHERE 单据编号 = ? ORDER BY rowid"),
-                            {number});
-    QList<RepairPartLine> lines;
-    while (q.next()) {
-        RepairPartLine l;
-        l.number = q.value(0).toString();
-        l.partCode = q.value(1).toString();
-        l.partName = q.value(2).toString();
-        l.quantity = q.value(3).toInt();
-        l.unitPrice = Money::fromUnits(q.value(4).toLongLong());
-        l.total = Money::fromUnits(q.value(5).toLongLong());
-        l.serial = q.value(6).toString();
-        lines << l;
-    }
-    return lines;
+    return RepairPartTable::map().all(m_db, QStringLiteral("WHERE 单据编号 = ? ORDER BY rowid"), {number});
 }
 
 void RepairStore::update(const RepairJob &job, const std::optional<CustomerRecord> &customer,
                          const QList<RepairPartLine> &parts)
 {
     TransactionGuard tx(m_db);
-    QStringList sets;
-    for (const QString &c : RepairRow::columns())
-        sets << u'"' + c + QStringLiteral("\" = ?");
-    QVariantList values = RepairRow::values(job);
-    values << job.number;
-    Sql::exec(m_db, QStringLiteral("UPDATE 维修 SET %1 WHERE 业务编号 = ?").arg(sets.join(QStringLiteral(", "))),
-              values);
+    R::map().update(m_db, job, R::map().columns(), R::Number);
     if (customer)
-        CustomerStore(m_db).update(customer->name, *customer, CustomerRecord::columns());
+        CustomerStore(m_db).update(customer->name, *customer, CustomerTable::map().columns());
     Sql::exec(m_db, QStringLiteral("DELETE FROM 配件 WHERE 单据编号 = ?"), {job.number});
-    for (const RepairPartLine &l : parts)
-        Sql::exec(m_db,
-                  QStringLiteral("INSERT INTO 配件 (单据编号, 配件编号, 配件, 数目, 单价, 合计, SN) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                  {job.number, RepairRow::text(l.partCode), RepairRow::text(l.partName), l.quantity,
-                   RepairRow::money(l.unitPrice), RepairRow::money(l.total), RepairRow::text(l.serial)});
+    for (RepairPartLine l : parts) {
+        l.number = job.number;
+        RepairPartTable::map().insert(m_db, l);
+    }
     tx.commit();
 }
 
 void RepairStore::setRemarks(const QString &number, const QString &remarks)
 {
-    Sql::exec(m_db, QStringLiteral("UPDATE 维修 SET 备注 = ? WHERE 业务编号 = ?"), {RepairRow::text(remarks), number});
+    RepairJob job;
+    job.number = number;
+    job.remarks = remarks;
+    R::map().update(m_db, job, {R::Remarks}, R::Number);
 }
 
 bool RepairStore::cancel(const QString &number, const QString &reason, const QDate &endDate)
@@ -147,18 +103,22 @@ bool RepairStore::cancel(const QString &number, const QString &reason, const QDa
     if (!state.isValid()
         || !RepairState::judge(RepairState::Action::CancelRepair, state.toString()).allowed())
         return false;
-    Sql::exec(m_db, QStringLiteral("UPDATE 维修 SET 当前状态 = ?, 取消维修原因 = ?, 返回日期 = ? WHERE 业务编号 = ?"),
-              {RepairState::Cancelled, reason, RepairRow::date(endDate), number});
+    RepairJob job;
+    job.number = number;
+    job.state = RepairState::Cancelled;
+    job.cancelReason = reason;
+    job.endDate = endDate;
+    R::map().update(m_db, job, {R::State, R::CancelReason, R::EndDate}, R::Number);
     tx.commit();
     return true;
 }
 
-QStringList RepairStore::pickList(const QString &table, const QString &column) const
+QStringList RepairStore::pickList(const ColumnRef &column) const
 {
-    static const QList<QPair<QString, QString>> allowed = {
-        {"客户分类", "客户类别"}, {"品牌目录", "品牌"},   {"维修物类别目录", "类别"},
-        {"故障描述", "故障描述"}, {"技术员目录", "技术员"}, {"维修情况", "维修情况"}};
-    if (!allowed.contains({table, column}))
+    static const QList<ColumnRef> allowed = {CustomerClassTable::Name, BrandTable::Name,      RepairClassTable::Name,
+                                             FaultTable::Name,         TechnicianTable::Name, RepairConditionTable::Name};
+    if (!allowed.contains(column))
         return {};
-    return Sql::column(m_db, QStringLiteral("SELECT \"%1\" FROM \"%2\" ORDER BY rowid").arg(column, table));
+    return Sql::column(m_db, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                                 .arg(ColumnMap::quoted(column.column), ColumnMap::quoted(column.table)));
 }

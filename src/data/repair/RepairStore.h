@@ -2,6 +2,7 @@
 
 #include "core/repair/RepairJob.h"
 #include "core/customers/CustomerRecord.h"
+#include "data/db/ColumnRef.h"
 
 #include <QList>
 #include <QStringList>
@@ -32,8 +33,9 @@ public:
     void registerJob(const RepairJob &job, const CustomerRecord &customer, CustomerWrite write);
 
     std::optional<RepairJob> find(const QString &number) const;
-    // The first job (in table order) whose column equals value; column is "物件编号" or "物件名称".
-    std::optional<RepairJob> firstWith(const QString &column, const QString &value) const;
+    // The first job (in table order) whose column equals value; column is RepairTable::ItemSerial
+    // or RepairTable::ItemName (any other finds nothing).
+    std::optional<RepairJob> firstWith(const ColumnRef &column, const QString &value) const;
     QList<RepairPartLine> parts(const QString &number) const;
 
     // The detail window's update: every column of the job, the customer's row (by name) and the
@@ -47,8 +49,9 @@ public:
     bool cancel(const QString &number, const QString &reason, const QDate &endDate);
 
     // A pick list: the column of every row of a catalog table in table order. Only the catalogs
-    // the repair screens read are allowed.
-    QStringList pickList(const QString &table, const QString &column) const;
+    // the repair screens read are allowed (customer classes, brands, item classes, faults,
+    // technicians, repair conditions); any other column gives an empty list.
+    QStringList pickList(const ColumnRef &column) const;
 
 private:
     Database &m_db;

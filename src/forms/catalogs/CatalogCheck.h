@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/db/ColumnRef.h"
+
 #include <QHash>
 #include <QString>
 #include <functional>
@@ -13,24 +15,23 @@ struct CatalogCheck
         MaxBytes, // at most `limit` GBK bytes
         Number,   // a number the column can store (empty is allowed)
         Unique,   // no other row holds the value in the key column
-        Exists,   // the value is a row of `refTable`.`refColumn`
+        Exists,   // some row of `ref`'s table holds the value in `ref`
         Custom,   // `test` says so
     };
     // A screen's own rule: the field's value and every value of the panel; true to pass.
-    using Test = std::function<bool(const QString &value, const QHash<QString, QString> &values)>;
+    using Test = std::function<bool(const QString &value, const QHash<ColumnRef, QString> &values)>;
     enum When { OnEnter = 1, OnSave = 2, Always = OnEnter | OnSave };
 
     Kind kind = Kind::Required;
-    QString column;
+    ColumnRef column;
     QString message;
     int when = Always;
     int limit = 0;          // MaxBytes
     QString changeMessage;  // Unique: the message while changing a row (empty: `message`)
-    QString refTable;       // Exists
-    QString refColumn;
+    ColumnRef ref;          // Exists
     Test test;              // Custom
 
-    static CatalogCheck make(Kind kind, const QString &column, const QString &message, int when)
+    static CatalogCheck make(Kind kind, const ColumnRef &column, const QString &message, int when)
     {
         CatalogCheck c;
         c.kind = kind;
@@ -39,35 +40,33 @@ struct CatalogCheck
         c.when = when;
         return c;
     }
-    static CatalogCheck required(const QString &column, const QString &message, int when = Always)
+    static CatalogCheck required(const ColumnRef &column, const QString &message, int when = Always)
     {
         return make(Kind::Required, column, message, when);
     }
-    static CatalogCheck maxBytes(const QString &column, int limit, const QString &message, int when = Always)
+    static CatalogCheck maxBytes(const ColumnRef &column, int limit, const QString &message, int when = Always)
     {
         CatalogCheck c = make(Kind::MaxBytes, column, message, when);
         c.limit = limit;
         return c;
     }
-    static CatalogCheck number(const QString &column, const QString &message, int when = Always)
+    static CatalogCheck number(const ColumnRef &column, const QString &message, int when = Always)
     {
         return make(Kind::Number, column, message, when);
     }
-    static CatalogCheck unique(const QString &column, const QString &onAdd, const QString &onChange = {}, int when = Always)
+    static CatalogCheck unique(const ColumnRef &column, const QString &onAdd, const QString &onChange = {}, int when = Always)
     {
         CatalogCheck c = make(Kind::Unique, column, onAdd, when);
         c.changeMessage = onChange;
         return c;
     }
-    static CatalogCheck exists(const QString &column, const QString &table, const QString &from, const QString &message,
-                               int when = Always)
+    static CatalogCheck exists(const ColumnRef &column, const ColumnRef &in, const QString &message, int when = Always)
     {
         CatalogCheck c = make(Kind::Exists, column, message, when);
-        c.refTable = table;
-        c.refColumn = from;
+        c.ref = in;
         return c;
     }
-    static CatalogCheck custom(const QString &column, const QString &message, Test test, int when = Always)
+    static CatalogCheck custom(const ColumnRef &column, const QString &message, Test test, int when = Always)
     {
         CatalogCheck c = make(Kind::Custom, column, message, when);
         c.test = std::move(test);

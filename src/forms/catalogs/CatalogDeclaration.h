@@ -3,6 +3,7 @@
 #include "core/app/RightsTable.h"
 #include "forms/catalogs/CatalogCheck.h"
 #include "forms/catalogs/CatalogField.h"
+#include "forms/catalogs/GridColumn.h"
 
 #include <QList>
 #include <QStringList>
@@ -11,25 +12,25 @@
 struct AppContext;
 struct CatalogRow;
 
-// Everything that makes one catalog screen: its table and columns, its panel, its checks in
-// order, its messages and the right its changes need. The editor mechanism does the rest.
+// Everything that makes one catalog screen: its columns (handles the data layer declares for
+// the table), its panel, its checks in order, its messages and the right its changes need. The
+// editor mechanism does the rest.
 struct CatalogDeclaration
 {
     struct SearchMode
     {
-        QString label;  // drop-down entry
-        QString column; // searched with "contains"
+        QString label;    // drop-down entry
+        ColumnRef column; // searched with "contains"
     };
 
-    QString caption;        // window title
-    QString table;
-    QStringList columns;    // the columns the screen reads and writes
-    QStringList gridColumns;
-    QString orderBy;        // empty: table order
+    QString caption;          // window title
+    QList<ColumnRef> columns; // the columns the screen reads and writes, all of one table
+    QList<GridColumn> gridColumns;
+    ColumnRef orderBy;        // none: table order
 
     QList<CatalogField> fields; // panel inputs in Enter order
     QList<CatalogCheck> checks; // in the order they run
-    QString keyColumn;          // the name a Unique check guards
+    ColumnRef keyColumn;        // the name a Unique check guards
     bool trimKey = false;       // the key is looked up, compared and stored trimmed
 
     QString editAction = RightsTable::CatalogEdit; // empty: changes need no right
@@ -38,7 +39,7 @@ struct CatalogDeclaration
     QString emptyChangeMessage; // set: change on an empty list is refused with it before asking
     QString emptyDeleteMessage; // set: delete asks first, then refuses an empty list with it;
                                 // empty: delete on an empty list does nothing at all
-    QString stampColumn;        // set to today's date when a new row is saved
+    ColumnRef stampColumn;      // set to today's date when a new row is saved
     bool refillWhileEditing = false; // panel follows the list's current row even while editing
 
     // Writes a screen makes beside its own row, run in the same transaction as the row's write
@@ -58,8 +59,8 @@ struct CatalogDeclaration
     static inline const QString ShowAll = QStringLiteral("显示全部");
     static inline const QString NotNumberMessage = QStringLiteral("请输入数字！");
 
-    int columnIndex(const QString &column) const { return int(columns.indexOf(column)); }
-    const CatalogField *field(const QString &column) const
+    int columnIndex(const ColumnRef &column) const { return int(columns.indexOf(column)); }
+    const CatalogField *field(const ColumnRef &column) const
     {
         for (const CatalogField &f : fields)
             if (f.column == column)

@@ -15,7 +15,8 @@ CatalogDeclaration suppliers();     // "供应商目录"
 CatalogDeclaration technicians();   // "技术员目录"
 CatalogDeclaration followUpStaff(); // "回访员"
 
-// A name list over table.column; `what` is the word the messages use ("类别名称", "品牌名称", ...).
-CatalogDeclaration nameList(const QString &caption, const QString &table, const QString &column,
+// A name list over one column; `header` is the caption over the list, `what` the word the
+// messages use ("类别名称", "品牌名称", ...).
+CatalogDeclaration nameList(const QString &caption, const ColumnRef &column, const QString &header,
                             const QString &inputTitle, const QString &what, bool uniqueLabel);
 }

@@ -8,14 +8,14 @@
 #include <algorithm>
 
 CatalogEditor::CatalogEditor(AppContext &ctx, CatalogDeclaration decl)
-    : m_ctx(ctx), m_decl(std::move(decl)), m_store(ctx.database(), m_decl.table, m_decl.columns, m_decl.orderBy),
+    : m_ctx(ctx), m_decl(std::move(decl)), m_store(ctx.database(), m_decl.columns, m_decl.orderBy),
       m_validator(m_decl, ctx.database()),
       m_list(std::make_unique<CatalogListModel>(m_store, m_decl.gridColumns))
 {
     // Every number column refuses a non-number before anything is written, with the
     // declaration's own message where it has one.
-    for (const QString &column : m_decl.columns) {
-        if (!m_store.holdsNumbers(column))
+    for (const ColumnRef &column : m_decl.columns) {
+        if (!CatalogStore::holdsNumbers(column))
             continue;
         const bool declared = std::any_of(m_decl.checks.cbegin(), m_decl.checks.cend(), [&](const CatalogCheck &c) {
             return c.kind == CatalogCheck::Kind::Number && c.column == column;
@@ -38,13 +38,13 @@ QString CatalogEditor::modeName() const
     return {};
 }
 
-QStringList CatalogEditor::choices(const QString &column) const
+QStringList CatalogEditor::choices(const ColumnRef &column) const
 {
     const CatalogField *f = m_decl.field(column);
     if (!f || f->kind != CatalogField::Kind::Choice)
         return {};
     QStringList out;
-    for (const CatalogRow &r : CatalogStore(m_ctx.database(), f->choiceTable, {f->choiceColumn}).all())
+    for (const CatalogRow &r : CatalogStore(m_ctx.database(), {f->choices}).all())
         out << r.values.value(0);
     return out;
 }
@@ -67,7 +67,7 @@ void CatalogEditor::loadPanel(const CatalogRow &row)
 QStringList CatalogEditor::rowValues() const
 {
     QStringList out;
-    for (const QString &c : m_decl.columns)
+    for (const ColumnRef &c : m_decl.columns)
         out << (c == m_decl.keyColumn ? m_validator.keyText(m_values.value(c)) : m_values.value(c));
     return out;
 }
@@ -148,7 +148,7 @@ bool CatalogEditor::save()
         m_focus = failure->column;
         return false;
     }
-    if (adding && !m_decl.stampColumn.isEmpty())
+    if (adding && m_decl.stampColumn.isValid())
         m_values[m_decl.stampColumn] = DateText::toText(m_ctx.today());
     const QStringList row = rowValues();
     TransactionGuard tx(m_ctx.database());
@@ -168,7 +168,7 @@ bool CatalogEditor::save()
     }
     loadPanel(m_current);
     m_mode = Mode::Ini;
-    m_focus.clear();
+    m_focus = {};
     const QString &done = adding ? m_decl.addedMessage : m_decl.changedMessage;
     if (!done.isEmpty())
         m_ctx.prompt().information(done);
@@ -206,7 +206,7 @@ bool CatalogEditor::remove()
     return true;
 }
 
-QString CatalogEditor::nextAfter(const QString &column) const
+ColumnRef CatalogEditor::nextAfter(const ColumnRef &column) const
 {
     // Enter travels the one-line fields; a memo keeps its Enter for new lines.
     bool found = false;
@@ -218,7 +218,7 @@ QString CatalogEditor::nextAfter(const QString &column) const
     return ActionButton;
 }
 
-bool CatalogEditor::enter(const QString &column)
+bool CatalogEditor::enter(const ColumnRef &column)
 {
     // While browsing the panel shows the current row, which is no duplicate of itself.
     const QString start = isEditing() ? m_startKey : m_current.values.value(m_decl.columnIndex(m_decl.keyColumn));

@@ -19,9 +19,10 @@ class CatalogEditor
 public:
     enum class Mode { Ini, Add, Del }; // browsing, adding, changing ("Del" names the change mode)
 
-    // Where the focus goes after a step: a field's column, or one of these.
-    static inline const QString ActionButton = QStringLiteral("#action"); // the running mode's button
-    static inline const QString SearchBox = QStringLiteral("#search");
+    // Where the focus goes after a step: a field's column, or one of these two marks, which name
+    // no column of any table.
+    static inline const ColumnRef ActionButton{QString(), QStringLiteral("#action")}; // the running mode's button
+    static inline const ColumnRef SearchBox{QString(), QStringLiteral("#search")};
 
     CatalogEditor(AppContext &ctx, CatalogDeclaration decl);
 
@@ -35,11 +36,11 @@ public:
     QString startKey() const { return m_startKey; }
 
     // The panel, by column.
-    QString value(const QString &column) const { return m_values.value(column); }
-    void setValue(const QString &column, const QString &text) { m_values[column] = text; }
-    const QHash<QString, QString> &values() const { return m_values; }
+    QString value(const ColumnRef &column) const { return m_values.value(column); }
+    void setValue(const ColumnRef &column, const QString &text) { m_values[column] = text; }
+    const QHash<ColumnRef, QString> &values() const { return m_values; }
     // The values of a Choice field's drop-down, in table order.
-    QStringList choices(const QString &column) const;
+    QStringList choices(const ColumnRef &column) const;
 
     // The list's current row. Refills the panel while browsing (and while editing when declared).
     void setCurrentRow(int row);
@@ -63,15 +64,15 @@ public:
     // "删除[&D]".
     bool remove();
     // Enter in a field: its checks; true when they pass and the focus moves to focusTarget().
-    bool enter(const QString &column);
+    bool enter(const ColumnRef &column);
 
-    QString focusTarget() const { return m_focus; }
+    ColumnRef focusTarget() const { return m_focus; }
 
 private:
     bool allowed() const;
     void loadPanel(const CatalogRow &row);
     QStringList rowValues() const;
-    QString nextAfter(const QString &column) const;
+    ColumnRef nextAfter(const ColumnRef &column) const;
 
     AppContext &m_ctx;
     CatalogDeclaration m_decl;
@@ -79,9 +80,9 @@ private:
     CatalogValidator m_validator;
     std::unique_ptr<CatalogListModel> m_list;
     Mode m_mode = Mode::Ini;
-    QHash<QString, QString> m_values;
+    QHash<ColumnRef, QString> m_values;
     CatalogRow m_current;
     int m_currentRow = -1;
     QString m_startKey;
-    QString m_focus;
+    ColumnRef m_focus;
 };

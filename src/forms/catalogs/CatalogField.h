@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/db/ColumnRef.h"
+
 #include <QString>
 
 // One input of a catalog editor's panel, in the order Enter travels through them.
@@ -11,16 +13,15 @@ struct CatalogField
         Choice, // editable drop-down filled from another catalog
     };
 
-    QString column;
+    ColumnRef column;
     QString label;
     Kind kind = Kind::Line;
-    QString choiceTable;  // Choice: the table and column whose values fill the drop-down
-    QString choiceColumn;
+    ColumnRef choices; // Choice: the catalog column whose values fill the drop-down
 
-    static CatalogField line(const QString &column, const QString &label) { return {column, label, Kind::Line, {}, {}}; }
-    static CatalogField memo(const QString &column, const QString &label) { return {column, label, Kind::Memo, {}, {}}; }
-    static CatalogField choice(const QString &column, const QString &label, const QString &table, const QString &from)
+    static CatalogField line(const ColumnRef &column, const QString &label) { return {column, label, Kind::Line, {}}; }
+    static CatalogField memo(const ColumnRef &column, const QString &label) { return {column, label, Kind::Memo, {}}; }
+    static CatalogField choice(const ColumnRef &column, const QString &label, const ColumnRef &from)
     {
-        return {column, label, Kind::Choice, table, from};
+        return {column, label, Kind::Choice, from};
     }
 };

@@ -1,10 +1,10 @@
 #include "forms/catalogs/CatalogListModel.h"
 
-CatalogListModel::CatalogListModel(const CatalogStore &store, const QStringList &gridColumns, QObject *parent)
-    : QAbstractTableModel(parent), m_store(store), m_grid(gridColumns)
+CatalogListModel::CatalogListModel(const CatalogStore &store, const QList<GridColumn> &grid, QObject *parent)
+    : QAbstractTableModel(parent), m_store(store), m_grid(grid)
 {
-    for (const QString &c : m_grid)
-        m_gridIndex << int(store.columns().indexOf(c));
+    for (const GridColumn &c : m_grid)
+        m_gridIndex << store.indexOf(c.column);
 }
 
 void CatalogListModel::setFilter(const CatalogFilter &filter)
@@ -71,7 +71,7 @@ QVariant CatalogListModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return m_grid.value(section);
+        return m_grid.value(section).caption;
     return section + 1;
 }
 

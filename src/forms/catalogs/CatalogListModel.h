@@ -3,6 +3,7 @@
 #include "data/catalogs/CatalogFilter.h"
 #include "data/catalogs/CatalogRow.h"
 #include "data/catalogs/CatalogStore.h"
+#include "forms/catalogs/GridColumn.h"
 
 #include <QAbstractTableModel>
 
@@ -14,8 +15,8 @@ class CatalogListModel : public QAbstractTableModel
 public:
     static constexpr int PageSize = 200;
 
-    // gridColumns: the columns shown, each one of the store's columns.
-    CatalogListModel(const CatalogStore &store, const QStringList &gridColumns, QObject *parent = nullptr);
+    // grid: the columns shown under their captions, each one of the store's columns.
+    CatalogListModel(const CatalogStore &store, const QList<GridColumn> &grid, QObject *parent = nullptr);
 
     void setFilter(const CatalogFilter &filter); // reloads
     const CatalogFilter &filter() const { return m_filter; }
@@ -35,7 +36,7 @@ public:
 
 private:
     const CatalogStore &m_store;
-    QStringList m_grid;
+    QList<GridColumn> m_grid;
     QList<int> m_gridIndex; // grid column -> index in the store's columns
     CatalogFilter m_filter;
     QList<CatalogRow> m_rows;

@@ -3,15 +3,15 @@
 #include "core/app/GbkText.h"
 #include "data/catalogs/CatalogStore.h"
 
-std::optional<CatalogValidator::Failure> CatalogValidator::firstFailure(const QHash<QString, QString> &values,
+std::optional<CatalogValidator::Failure> CatalogValidator::firstFailure(const QHash<ColumnRef, QString> &values,
                                                                         CatalogCheck::When when, bool adding,
                                                                         const QString &startKey,
-                                                                        const QString &column) const
+                                                                        const ColumnRef &column) const
 {
     for (const CatalogCheck &check : m_decl.checks) {
         if (!(check.when & when))
             continue;
-        if (!column.isEmpty() && check.column != column)
+        if (column.isValid() && check.column != column)
             continue;
         const bool ok = check.kind == CatalogCheck::Kind::Custom
             ? (!check.test || check.test(values.value(check.column), values))
@@ -31,16 +31,16 @@ bool CatalogValidator::passes(const CatalogCheck &check, const QString &value, b
     case CatalogCheck::Kind::MaxBytes:
         return GbkText::fits(value, check.limit);
     case CatalogCheck::Kind::Number:
-        return CatalogStore(m_db, m_decl.table, {check.column}).accepts(check.column, value);
+        return CatalogStore::accepts(check.column, value);
     case CatalogCheck::Kind::Unique: {
         const QString key = keyText(value);
         // A row keeping its own name is no duplicate of itself.
         if (!adding && key == keyText(startKey))
             return true;
-        return !CatalogStore(m_db, m_decl.table, {check.column}).exists(check.column, key);
+        return !CatalogStore(m_db, {check.column}).exists(check.column, key);
     }
     case CatalogCheck::Kind::Exists:
-        return CatalogStore(m_db, check.refTable, {check.refColumn}).exists(check.refColumn, value);
+        return CatalogStore(m_db, {check.ref}).exists(check.ref, value);
     case CatalogCheck::Kind::Custom:
         break; // run by firstFailure, which has every value
     }

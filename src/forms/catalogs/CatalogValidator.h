@@ -13,7 +13,7 @@ class CatalogValidator
 public:
     struct Failure
     {
-        QString column; // the field that gets the focus
+        ColumnRef column; // the field that gets the focus
         QString message;
     };
 
@@ -21,8 +21,8 @@ public:
 
     // The first failing check among those that run at `when` (only the checks of `column` when
     // given). adding: a new row; otherwise startKey is the key the row had when editing began.
-    std::optional<Failure> firstFailure(const QHash<QString, QString> &values, CatalogCheck::When when, bool adding,
-                                        const QString &startKey, const QString &column = {}) const;
+    std::optional<Failure> firstFailure(const QHash<ColumnRef, QString> &values, CatalogCheck::When when, bool adding,
+                                        const QString &startKey, const ColumnRef &column = {}) const;
 
     // The key as it is looked up and stored.
     QString keyText(const QString &typed) const { return m_decl.trimKey ? typed.trimmed() : typed; }

@@ -4,7 +4,7 @@
 #include "forms/app/Prompter.h"
 
 NameListEditor::NameListEditor(AppContext &ctx, CatalogDeclaration decl)
-    : m_ctx(ctx), m_decl(std::move(decl)), m_store(ctx.database(), m_decl.table, m_decl.columns, m_decl.orderBy),
+    : m_ctx(ctx), m_decl(std::move(decl)), m_store(ctx.database(), m_decl.columns, m_decl.orderBy),
       m_validator(m_decl, ctx.database()), m_list(std::make_unique<CatalogListModel>(m_store, m_decl.gridColumns))
 {
 }

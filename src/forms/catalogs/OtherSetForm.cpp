@@ -1,14 +1,14 @@
 #include "forms/catalogs/OtherSetForm.h"
 
 #include "data/catalogs/CatalogStore.h"
+#include "data/catalogs/TermsTable.h"
 #include "forms/app/AppContext.h"
 
 namespace {
 CatalogStore terms(AppContext &ctx)
 {
-    return CatalogStore(ctx.database(), QStringLiteral("约定"),
-                        {QStringLiteral("取物有效期"), QStringLiteral("保修条款1"), QStringLiteral("保修条款2"),
-                         QStringLiteral("保修条款3")});
+    namespace T = TermsTable;
+    return CatalogStore(ctx.database(), {T::PickupValidity, T::Clause1, T::Clause2, T::Clause3});
 }
 }
 

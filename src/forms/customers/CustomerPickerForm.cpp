@@ -1,22 +1,30 @@
 #include "forms/customers/CustomerPickerForm.h"
 
+#include "data/customers/CustomerClassTable.h"
+#include "data/customers/CustomerStore.h"
+#include "data/customers/CustomerTable.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
 
+namespace T = CustomerTable;
+
 CustomerPickerForm::CustomerPickerForm(AppContext &ctx)
     : m_ctx(ctx),
-      m_store(ctx.database(), QStringLiteral("客户目录"), CustomerRecord::columns(), QStringLiteral("客户名称")),
+      m_store(ctx.database(), {T::Name, T::Company, T::Contact, T::Manager, T::Phone, T::Registered}, T::Name),
       m_list(std::make_unique<CatalogListModel>(
-          m_store, QStringList{QStringLiteral("客户名称"), QStringLiteral("客户单位"), QStringLiteral("联系人"),
-                               QStringLiteral("物资主管"), QStringLiteral("联系电话"), QStringLiteral("登记时间")}))
+          m_store, QList<GridColumn>{{QStringLiteral("客户名称"), T::Name},
+                                     {QStringLiteral("客户单位"), T::Company},
+                                     {QStringLiteral("联系人"), T::Contact},
+                                     {QStringLiteral("物资主管"), T::Manager},
+                                     {QStringLiteral("联系电话"), T::Phone},
+                                     {QStringLiteral("登记时间"), T::Registered}}))
 {
 }
 
 QStringList CustomerPickerForm::classChoices() const
 {
     QStringList out;
-    const CatalogStore classes(m_ctx.database(), QStringLiteral("客户分类"), {QStringLiteral("客户类别")});
-    for (const CatalogRow &r : classes.all())
+    for (const CatalogRow &r : CatalogStore(m_ctx.database(), {CustomerClassTable::Name}).all())
         out << r.values.value(0);
     out << AllClasses;
     return out;
@@ -25,8 +33,7 @@ QStringList CustomerPickerForm::classChoices() const
 void CustomerPickerForm::filterByClass(const QString &customerClass)
 {
     const QString c = customerClass.trimmed();
-    m_list->setFilter(customerClass == AllClasses ? CatalogFilter::all()
-                                                  : CatalogFilter::equals(QStringLiteral("类别"), c));
+    m_list->setFilter(customerClass == AllClasses ? CatalogFilter::all() : CatalogFilter::equals(T::Class, c));
 }
 
 bool CustomerPickerForm::search(const QString &text)
@@ -35,11 +42,7 @@ bool CustomerPickerForm::search(const QString &text)
         m_ctx.prompt().warning(QStringLiteral("请输入客户名称后搜索！"));
         return false;
     }
-    m_list->setFilter(CatalogFilter::contains({QStringLiteral("客户名称"), QStringLiteral("地址"),
-                                               QStringLiteral("联系人"), QStringLiteral("客户单位"),
-                                               QStringLiteral("联系电话")},
-                                              text)
-                         .inTableOrder());
+    m_list->setFilter(CatalogFilter::contains({T::Name, T::Address, T::Contact, T::Company, T::Phone}, text).inTableOrder());
     if (m_list->rowCount() == 0) {
         m_ctx.prompt().warning(QStringLiteral("要搜索的客户不存在！"));
         return false;
@@ -51,5 +54,5 @@ std::optional<CustomerRecord> CustomerPickerForm::customerAt(int row) const
 {
     if (row < 0 || row >= m_list->rowCount())
         return std::nullopt;
-    return CustomerRecord::fromValues(m_list->rowAt(row).values);
+    return CustomerStore(m_ctx.database()).at(m_list->rowAt(row).key);
 }

@@ -1,5 +1,10 @@
 #include "forms/repair/RegForm.h"
 
+#include "data/catalogs/BrandTable.h"
+#include "data/catalogs/FaultTable.h"
+#include "data/catalogs/RepairClassTable.h"
+#include "data/catalogs/TechnicianTable.h"
+#include "data/customers/CustomerClassTable.h"
 #include "data/repair/RepairStore.h"
 #include "forms/app/AppContext.h"
 #include "forms/repair/RepairInput.h"
@@ -18,16 +23,16 @@ bool RegForm::show(const QTime &now)
         return false;
     RepairStore store(m_ctx.database());
     // A list whose table is empty keeps what it had.
-    auto refill = [&](QStringList &list, const char *table, const char *column) {
-        const QStringList rows = store.pickList(QString::fromUtf8(table), QString::fromUtf8(column));
+    auto refill = [&](QStringList &list, const ColumnRef &column) {
+        const QStringList rows = store.pickList(column);
         if (!rows.isEmpty())
             list = rows;
     };
-    refill(lists.classes, "客户分类", "客户类别");
-    refill(lists.brands, "品牌目录", "品牌");
-    refill(lists.categories, "维修物类别目录", "类别");
-    refill(lists.faults, "故障描述", "故障描述");
-    refill(lists.technicians, "技术员目录", "技术员");
+    refill(lists.classes, CustomerClassTable::Name);
+    refill(lists.brands, BrandTable::Name);
+    refill(lists.categories, RepairClassTable::Name);
+    refill(lists.faults, FaultTable::Name);
+    refill(lists.technicians, TechnicianTable::Name);
     values.itemCategory = lists.categories.value(0);
     values.technician = lists.technicians.value(0);
     values.intakeTime = now;

@@ -2,6 +2,7 @@
 
 #include "data/customers/CustomerStore.h"
 #include "data/repair/RepairStore.h"
+#include "data/repair/RepairTable.h"
 #include "forms/app/AppContext.h"
 #include "forms/repair/RepairInput.h"
 
@@ -36,7 +37,7 @@ RepairBackForm::Field RepairBackForm::findBySerial(std::optional<RepairJob> &fou
     const QString serial = values.serial.trimmed();
     if (serial.isEmpty())
         return m_intake.refuse(QStringLiteral("维修物编号/SN不能为空！")), F::Serial;
-    found = RepairStore(m_ctx.database()).firstWith(QStringLiteral("物件编号"), serial);
+    found = RepairStore(m_ctx.database()).firstWith(RepairTable::ItemSerial, serial);
     if (!found)
         return m_intake.refuse(QStringLiteral("校验失败！")), F::Serial;
     m_earlier = found->number;
@@ -50,7 +51,7 @@ RepairBackForm::Field RepairBackForm::findByName(std::optional<RepairJob> &found
     const QString name = values.itemName.trimmed();
     if (name.isEmpty())
         return m_intake.refuse(QStringLiteral("维修物名称不能为空！")), F::ItemName;
-    found = RepairStore(m_ctx.database()).firstWith(QStringLiteral("物件名称"), name);
+    found = RepairStore(m_ctx.database()).firstWith(RepairTable::ItemName, name);
     if (!found)
         return m_intake.refuse(QStringLiteral("校验失败！")), F::ItemName;
     m_earlier = found->number;

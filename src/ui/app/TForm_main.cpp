@@ -1,7 +1,7 @@
 #include "ui/app/TForm_main.h"
 
-#include "data/app/ShellStore.h"
 #include "forms/app/AppContext.h"
+#include "forms/app/MainForm.h"
 #include "forms/app/Navigation.h"
 #include "forms/app/Prompter.h"
 #include "forms/app/Startup.h"
@@ -368,7 +368,7 @@ void TForm_main::selectItem(QTreeWidgetItem *item)
     }
     // Any node whose text is a class with customers also opens the customers of that class,
     // under the right of the customer node.
-    if (ShellStore(m_ctx.database()).classHasCustomers(text)) {
+    if (MainForm(m_ctx).classHasCustomers(text)) {
         const auto customers = m_catalog.at(Where::TreeNode, Navigation::CustomerGroup);
         if (!customers)
             return;
@@ -381,7 +381,7 @@ void TForm_main::selectItem(QTreeWidgetItem *item)
 
 void TForm_main::fillCustomerClasses(QTreeWidgetItem *node)
 {
-    for (const QString &c : ShellStore(m_ctx.database()).customerClasses())
+    for (const QString &c : MainForm(m_ctx).customerClasses())
         new QTreeWidgetItem(node, {c});
     node->setExpanded(true);
 }

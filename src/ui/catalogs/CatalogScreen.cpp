@@ -140,7 +140,7 @@ QPushButton *CatalogScreen::addButton(const QString &caption)
     return b;
 }
 
-QLineEdit *CatalogScreen::lineEdit(const QString &column) const
+QLineEdit *CatalogScreen::lineEdit(const ColumnRef &column) const
 {
     QWidget *w = input(column);
     if (auto *e = qobject_cast<QLineEdit *>(w))
@@ -150,7 +150,7 @@ QLineEdit *CatalogScreen::lineEdit(const QString &column) const
     return nullptr;
 }
 
-QString CatalogScreen::inputText(const QString &column) const
+QString CatalogScreen::inputText(const ColumnRef &column) const
 {
     QWidget *w = input(column);
     if (auto *e = qobject_cast<QLineEdit *>(w))
@@ -229,10 +229,8 @@ void CatalogScreen::refresh()
     }
 }
 
-void CatalogScreen::focusOn(const QString &target)
+void CatalogScreen::focusOn(const ColumnRef &target)
 {
-    if (target.isEmpty())
-        return;
     if (target == CatalogEditor::SearchBox) {
         if (searchBox)
             searchBox->setFocus();
@@ -288,7 +286,7 @@ void CatalogScreen::onDelete()
         refresh();
 }
 
-void CatalogScreen::onEnter(const QString &column)
+void CatalogScreen::onEnter(const ColumnRef &column)
 {
     m_editor.enter(column);
     focusOn(m_editor.focusTarget());

@@ -32,9 +32,9 @@ public:
     QPushButton *searchButton = nullptr;
 
     // The panel input of a column (QLineEdit, QPlainTextEdit or QComboBox).
-    QWidget *input(const QString &column) const { return m_inputs.value(column); }
-    QLineEdit *lineEdit(const QString &column) const;
-    QString inputText(const QString &column) const;
+    QWidget *input(const ColumnRef &column) const { return m_inputs.value(column); }
+    QLineEdit *lineEdit(const ColumnRef &column) const;
+    QString inputText(const ColumnRef &column) const;
 
     void reject() override;
 
@@ -47,16 +47,16 @@ private:
     void onNew();
     void onChange();
     void onDelete();
-    void onEnter(const QString &column);
+    void onEnter(const ColumnRef &column);
     void onSearch();
     void onModeChosen();
     void onRowChosen();
-    void focusOn(const QString &target);
+    void focusOn(const ColumnRef &target);
     void refresh();
     void fillChoices();
 
     CatalogEditor m_editor;
-    QHash<QString, QWidget *> m_inputs;
+    QHash<ColumnRef, QWidget *> m_inputs;
     class QHBoxLayout *m_buttonRow = nullptr;
     bool m_opened = false;
     bool m_filling = false;

@@ -1,7 +1,6 @@
 #include "ui/catalogs/TForm_selRepairItem.h"
 
-#include "data/catalogs/CatalogStore.h"
-#include "forms/app/AppContext.h"
+#include "forms/catalogs/RepairItemPickerForm.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -22,10 +21,7 @@ TForm_selRepairItem::TForm_selRepairItem(AppContext &ctx, QWidget *parent) : QDi
     grid->installEventFilter(this);
     layout->addWidget(grid);
 
-    const CatalogStore store(ctx.database(), QStringLiteral("维修项目目录"),
-                             {QStringLiteral("维修项目"), QStringLiteral("收费")});
-    for (const CatalogRow &r : store.all())
-        m_items << RepairItemChoice{r.values.value(0), Money::parse(r.values.value(1)).value_or(Money())};
+    m_items = RepairItemPickerForm(ctx).items();
     grid->setRowCount(int(m_items.size()));
     for (int i = 0; i < m_items.size(); ++i) {
         grid->setItem(i, 0, new QTableWidgetItem(m_items.at(i).name));

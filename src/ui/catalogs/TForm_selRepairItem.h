@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/Money.h"
+#include "forms/catalogs/RepairItemChoice.h"
 
 #include <QDialog>
 #include <QList>
@@ -8,13 +8,6 @@
 
 struct AppContext;
 class QTableWidget;
-
-// The repair item chosen in the repair-item picker.
-struct RepairItemChoice
-{
-    QString name; // "维修项目"
-    Money charge; // "收费"
-};
 
 // "选择维修项目": the repair-item picker over "维修项目目录". Callers use choose(): the chosen
 // item, or nullopt when the window was closed without a choice or the catalog is empty.

@@ -1,0 +1,50 @@
+#include "data/repair/RepairTable.h"
+
+#include "core/repair/RepairJob.h"
+#include "data/db/TableMap.h"
+
+const TableMap<RepairJob> &RepairTable::map()
+{
+    static const auto m = TableMap<RepairJob>(QString::fromUtf8(Table))
+                              .column(Number, &RepairJob::number)
+                              .column(IntakeDate, &RepairJob::intakeDate)
+                              .column(IntakeTime, &RepairJob::intakeTime)
+                              .column(HandledBy, &RepairJob::handledBy)
+                              .column(Customer, &RepairJob::customer)
+                              .column(ItemName, &RepairJob::itemName)
+                              .column(ItemSerial, &RepairJob::itemSerial)
+                              .column(Accessories, &RepairJob::accessories)
+                              .column(ItemCategory, &RepairJob::itemCategory)
+                              .column(ItemBrand, &RepairJob::itemBrand)
+                              .column(Fault, &RepairJob::fault)
+                              .column(IntakeKind, &RepairJob::intakeKind)
+                              .column(ServiceMode, &RepairJob::serviceMode)
+                              .column(Appointment, &RepairJob::appointment)
+                              .column(VisitTime, &RepairJob::visitTime)
+                              .column(UnderWarranty, &RepairJob::underWarranty)
+                              .column(Technician, &RepairJob::technician)
+                              .column(State, &RepairJob::state)
+                              .column(DaysInHand, &RepairJob::daysInHand)
+                              .column(PartsFee, &RepairJob::partsFee)
+                              .column(LabourFee, &RepairJob::labourFee)
+                              .column(ExtraFee, &RepairJob::extraFee)
+                              .column(ExtraFeeNote, &RepairJob::extraFeeNote)
+                              .column(TotalFee, &RepairJob::totalFee)
+                              .column(Prepayment, &RepairJob::prepayment)
+                              .column(Charged, &RepairJob::charged)
+                              .column(PaymentMethod, &RepairJob::paymentMethod)
+                              .column(InvoiceNumber, &RepairJob::invoiceNumber)
+                              .column(PartsCost, &RepairJob::partsCost)
+                              .column(GrossProfit, &RepairJob::grossProfit)
+                              .column(Refund, &RepairJob::refund)
+                              .column(StockOutBill, &RepairJob::stockOutBill)
+                              .column(EndDate, &RepairJob::endDate)
+                              .column(Dispatched, &RepairJob::dispatched)
+                              .column(CustomerConfirmed, &RepairJob::customerConfirmed)
+                              .column(RepairCondition, &RepairJob::repairCondition)
+                              .column(RepairSummary, &RepairJob::repairSummary)
+                              .column(CancelReason, &RepairJob::cancelReason)
+                              .column(Rework, &RepairJob::rework)
+                              .column(Remarks, &RepairJob::remarks);
+    return m;
+}
