@@ -35,7 +35,9 @@ void RepairWorkflow::refreshDaysInHand(const QStringList &states, const QString 
                       .arg(days, marks.join(QStringLiteral(", ")));
     QVariantList binds = QVariantList{moment} + stateValues;
     if (!technician.isEmpty()) {
-        sql += QStringLiteral(" AND \"技术员\" = ?");
+        // Matched as an expression, so the engine reads the few jobs of the states by their index
+        // and not every job the technician ever had by his.
+        sql += QStringLiteral(" AND \"技术员\" || '' = ?");
         binds << technician;
     }
     sql += QStringLiteral(" AND julianday(\"接修日期\") IS NOT NULL AND (\"已处理天数\" IS NULL OR \"已处理天数\" <> %1)").arg(days);
