@@ -173,6 +173,35 @@ private slots:
         QCOMPARE(t.count("回访"), 1);
     }
 
+    void panelEdits_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("charged");
+        QTest::addColumn<QString>("written"); // the columns that changed, as "实际收费 发票号码 ..."
+        QTest::newRow("awaiting settlement") << "待结算" << "88" << "收费方式 备注";
+        QTest::newRow("awaiting charge") << "待收费" << "88" << "实际收费 发票号码 收费方式 备注";
+        QTest::newRow("amount not a number") << "待收费" << "八十八" << "发票号码 收费方式 备注";
+        QTest::newRow("ended") << "已结束" << "88" << "";
+    }
+    // What the panel holds is written when the operator leaves the job, as far as its state lets
+    // the panel change it.
+    void panelEdits()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, charged);
+        QFETCH(QString, written);
+        TestDatabase t;
+        job(t, "p1", state);
+        ChargeForm form(t.ctx);
+        form.load();
+        form.savePanel(0, {charged, QStringLiteral("FP-9"), QStringLiteral("暂欠款"), QStringLiteral("下周付")});
+        QStringList changed;
+        for (const char *c : {"实际收费", "发票号码", "收费方式", "备注"})
+            if (!t.scalar(QStringLiteral("SELECT \"%1\" FROM 维修").arg(QString::fromUtf8(c))).isNull())
+                changed << QString::fromUtf8(c);
+        QCOMPARE(changed.join(u' '), written);
+    }
+
     // Settling first: "确认收费" before "确认结算" is refused; the panel follows the state.
     void settleThenCharge()
     {

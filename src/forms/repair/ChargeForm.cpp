@@ -63,6 +63,38 @@ std::optional<RepairJob> ChargeForm::current(int row)
     return j;
 }
 
+void ChargeForm::savePanel(int row, const PanelTexts &texts)
+{
+    const std::optional<RepairJob> j = job(row);
+    if (!j)
+        return;
+    const Panel panel = panelFor(j->state);
+    RepairJob edits = *j;
+    QList<ColumnRef> changed;
+    if (panel == Panel::Charging) {
+        const std::optional<Money> charged = RepairFees::typed(texts.charged);
+        if (charged && *charged != j->charged) {
+            edits.charged = *charged;
+            changed << C::Charged;
+        }
+        if (texts.invoiceNumber != j->invoiceNumber) {
+            edits.invoiceNumber = texts.invoiceNumber;
+            changed << C::InvoiceNumber;
+        }
+    }
+    if (panel == Panel::Settling || panel == Panel::Charging) {
+        if (!texts.paymentMethod.isEmpty() && texts.paymentMethod != j->paymentMethod) {
+            edits.paymentMethod = texts.paymentMethod;
+            changed << C::PaymentMethod;
+        }
+        if (texts.remarks != j->remarks) {
+            edits.remarks = texts.remarks;
+            changed << C::Remarks;
+        }
+    }
+    saveFields(row, edits, changed);
+}
+
 bool ChargeForm::confirmSettlement(int row)
 {
     if (row < 0 || row >= rowCount())

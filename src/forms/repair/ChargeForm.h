@@ -38,6 +38,20 @@ public:
     // The current row's job with "费用合计" = the sum of its fees, written when it differs.
     std::optional<RepairJob> current(int row);
 
+    // The panel's texts besides the fees, as typed.
+    struct PanelTexts
+    {
+        QString charged; // "实  收："
+        QString invoiceNumber;
+        QString paymentMethod; // empty: none chosen
+        QString remarks;
+    };
+    // What the panel lets the operator change in the job's state, written where it differs from
+    // the job (leaving the job or the screen): amount charged and invoice number while it awaits
+    // its charge (an amount that is not a number is not kept), payment method and remarks until
+    // it ends.
+    void savePanel(int row, const PanelTexts &texts);
+
     // "确认结算": true when the job moved on (the panel then takes the amount charged).
     bool confirmSettlement(int row);
 

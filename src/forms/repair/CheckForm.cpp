@@ -32,6 +32,20 @@ QStringList CheckForm::technicians() const
     return RepairStore(ctx().database()).pickList(TechnicianTable::Name);
 }
 
+void CheckForm::saveTechnician(int row, const QString &technician)
+{
+    RepairJob j;
+    j.technician = technician;
+    saveFields(row, j, {C::Technician});
+}
+
+void CheckForm::saveExtraFeeNote(int row, const QString &note)
+{
+    RepairJob j;
+    j.extraFeeNote = note;
+    saveFields(row, j, {C::ExtraFeeNote});
+}
+
 void CheckForm::takeRepairItem(int row, const RepairItemChoice &item)
 {
     const std::optional<RepairJob> j = job(row);

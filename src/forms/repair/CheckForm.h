@@ -20,6 +20,10 @@ public:
     // The technicians of "技术员目录", in table order.
     QStringList technicians() const;
 
+    // Written at once when chosen.
+    void saveTechnician(int row, const QString &technician);
+    // "附加费说明", written when the operator leaves it or the job.
+    void saveExtraFeeNote(int row, const QString &note);
     // The repair item picked for the job: its charge becomes the labour fee, the total follows.
     void takeRepairItem(int row, const RepairItemChoice &item);
     // "完成": the job moves on, or the reason it does not is shown.

@@ -50,6 +50,27 @@ bool RepairDealWithForm::dispatched(int row) const
     return text(row, C::Dispatched) == QStringLiteral("是");
 }
 
+void RepairDealWithForm::saveConfirmed(int row, bool confirmed)
+{
+    RepairJob j;
+    j.customerConfirmed = confirmed;
+    saveFields(row, j, {C::CustomerConfirmed});
+}
+
+void RepairDealWithForm::saveCondition(int row, const QString &condition)
+{
+    RepairJob j;
+    j.repairCondition = condition;
+    saveFields(row, j, {C::RepairCondition});
+}
+
+void RepairDealWithForm::saveSummary(int row, const QString &summary)
+{
+    RepairJob j;
+    j.repairSummary = summary;
+    saveFields(row, j, {C::RepairSummary});
+}
+
 void RepairDealWithForm::toSettlement(int row)
 {
     if (row < 0 || row >= rowCount())

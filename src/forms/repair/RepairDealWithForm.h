@@ -30,6 +30,12 @@ public:
     bool confirmed(int row) const;
     bool dispatched(int row) const;
 
+    // "客户确认" and "维修情况" are written at once when changed; "维修小结" when the operator
+    // leaves it or the job.
+    void saveConfirmed(int row, bool confirmed);
+    void saveCondition(int row, const QString &condition);
+    void saveSummary(int row, const QString &summary);
+
     // "转入结算": the job's parts out of stock and the job to settlement, or the reason not.
     void toSettlement(int row);
     // "返回检修".

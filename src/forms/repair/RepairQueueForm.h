@@ -49,11 +49,11 @@ public:
     };
     bool saveFees(int row, const FeeTexts &fees, Fee *refused = nullptr);
     static QString feeMessage(Fee fee);
-    // The given fields of a job (those RepairWorkflow::saveFields takes) from `values`.
-    void saveFields(int row, const RepairJob &values, const QList<ColumnRef> &columns);
 
 protected:
     RepairWorkflow &workflow() const { return *m_workflow; }
+    // The given fields of the row's job (those RepairWorkflow::saveFields takes) from `values`.
+    void saveFields(int row, const RepairJob &values, const QList<ColumnRef> &columns);
 
 private:
     AppContext &m_ctx;

@@ -1,7 +1,6 @@
 #include "ui/repair/TForm_charge.h"
 
 #include "core/repair/RepairFees.h"
-#include "data/repair/RepairTable.h"
 #include "forms/app/AppContext.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
@@ -193,6 +192,9 @@ void TForm_charge::applyPanel()
         e->setReadOnly(!settling);
     for (QLineEdit *e : {chargedEdit, invoiceEdit})
         e->setReadOnly(!charging);
+    // An ended job (or none) is only looked at.
+    methodBox->setEnabled(settling || charging);
+    remarksEdit->setReadOnly(!settling && !charging);
     settleButton->setEnabled(settling);
     chargeButton->setEnabled(charging);
 }
@@ -223,35 +225,9 @@ void TForm_charge::flush()
 {
     if (!m_job || m_row < 0)
         return;
-    namespace C = RepairTable;
-    RepairJob edits = *m_job;
-    QList<ColumnRef> changed;
-    if (m_panel == Panel::Charging) {
-        // An amount that is not a number is not kept (the charge itself says so).
-        const std::optional<Money> charged = RepairFees::typed(chargedEdit->text());
-        if (charged && *charged != m_job->charged) {
-            edits.charged = *charged;
-            changed << C::Charged;
-        }
-        if (invoiceEdit->text() != m_job->invoiceNumber) {
-            edits.invoiceNumber = invoiceEdit->text();
-            changed << C::InvoiceNumber;
-        }
-    }
-    if (m_panel == Panel::Settling || m_panel == Panel::Charging) {
-        if (methodBox->currentIndex() >= 0 && methodBox->currentText() != m_job->paymentMethod) {
-            edits.paymentMethod = methodBox->currentText();
-            changed << C::PaymentMethod;
-        }
-        if (remarksEdit->toPlainText() != m_job->remarks) {
-            edits.remarks = remarksEdit->toPlainText();
-            changed << C::Remarks;
-        }
-    }
-    if (!changed.isEmpty()) {
-        m_form.saveFields(m_row, edits, changed);
-        *m_job = edits;
-    }
+    m_form.savePanel(m_row, {chargedEdit->text(), invoiceEdit->text(),
+                             methodBox->currentIndex() >= 0 ? methodBox->currentText() : QString(),
+                             remarksEdit->toPlainText()});
     if (!saveFees(false))
         showFees(); // a fee that is not an amount is dropped (its message shown)
 }

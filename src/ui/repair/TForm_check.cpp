@@ -1,6 +1,5 @@
 #include "ui/repair/TForm_check.h"
 
-#include "data/repair/RepairTable.h"
 #include "forms/app/AppContext.h"
 #include "ui/catalogs/TForm_selRepairItem.h"
 #include "ui/kit/ScreenKit.h"
@@ -121,10 +120,8 @@ TForm_check::TForm_check(AppContext &ctx, RightsTable::Access access, QWidget *p
         m_keys->run([this] {
             if (!m_job)
                 return;
-            RepairJob j;
-            j.technician = technicianBox->currentText();
-            m_form.saveFields(m_row, j, {RepairTable::Technician});
-            m_job->technician = j.technician;
+            m_form.saveTechnician(m_row, technicianBox->currentText());
+            m_job->technician = technicianBox->currentText();
             ScreenKit::focus(partsFeeEdit);
         });
     });
@@ -213,10 +210,8 @@ void TForm_check::flush()
     if (!m_job || m_row < 0)
         return;
     if (extraNoteEdit->text() != m_job->extraFeeNote) {
-        RepairJob j;
-        j.extraFeeNote = extraNoteEdit->text();
-        m_form.saveFields(m_row, j, {RepairTable::ExtraFeeNote});
-        m_job->extraFeeNote = j.extraFeeNote;
+        m_form.saveExtraFeeNote(m_row, extraNoteEdit->text());
+        m_job->extraFeeNote = extraNoteEdit->text();
     }
     if (!saveFees(false))
         showFees(); // a fee that is not an amount is dropped (its message shown)

@@ -1,6 +1,5 @@
 #include "ui/repair/TForm_repairdealwith.h"
 
-#include "data/repair/RepairTable.h"
 #include "forms/app/AppContext.h"
 #include "ui/app/TForm_selDate.h"
 #include "ui/kit/ScreenKit.h"
@@ -244,20 +243,16 @@ void TForm_repairdealwith::saveConfirmed()
 {
     if (!m_job)
         return;
-    RepairJob j;
-    j.customerConfirmed = confirmedBox->isChecked();
-    m_form.saveFields(m_row, j, {RepairTable::CustomerConfirmed});
-    m_job->customerConfirmed = j.customerConfirmed;
+    m_form.saveConfirmed(m_row, confirmedBox->isChecked());
+    m_job->customerConfirmed = confirmedBox->isChecked();
 }
 
 void TForm_repairdealwith::saveCondition()
 {
     if (!m_job)
         return;
-    RepairJob j;
-    j.repairCondition = conditionBox->currentText();
-    m_form.saveFields(m_row, j, {RepairTable::RepairCondition});
-    m_job->repairCondition = j.repairCondition;
+    m_form.saveCondition(m_row, conditionBox->currentText());
+    m_job->repairCondition = conditionBox->currentText();
 }
 
 void TForm_repairdealwith::flush()
@@ -265,10 +260,8 @@ void TForm_repairdealwith::flush()
     if (!m_job || m_row < 0)
         return;
     if (summaryEdit->toPlainText() != m_job->repairSummary) {
-        RepairJob j;
-        j.repairSummary = summaryEdit->toPlainText();
-        m_form.saveFields(m_row, j, {RepairTable::RepairSummary});
-        m_job->repairSummary = j.repairSummary;
+        m_form.saveSummary(m_row, summaryEdit->toPlainText());
+        m_job->repairSummary = summaryEdit->toPlainText();
     }
     if (!saveFees(false))
         showFees(); // a fee that is not an amount is dropped (its message shown)
