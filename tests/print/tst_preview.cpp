@@ -3,10 +3,12 @@
 #include "PdfText.h"
 #include "ScriptedPrompter.h"
 #include "print/print/ReportEngine.h"
+#include "print/print/ReportPainter.h"
 #include "ui/print/PreviewPageView.h"
 #include "ui/print/TForm_Preview.h"
 
 #include <QAction>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -238,6 +240,39 @@ private slots:
         QTRY_COMPARE(preview.statusText(), QStringLiteral("总%1页，第1页").arg(store->pageCount()));
         press(preview, QStringLiteral("最后一页"));
         QCOMPARE(preview.currentPage(), store->pageCount());
+    }
+
+    // A bold title in a face without a real bold (WenQuanYi Zen Hei) is drawn in its regular
+    // weight, on screen as in the file: no smeared, made-up bold.
+    void noMadeUpBold()
+    {
+        ReportPage page = pageWith(QStringLiteral("正文"));
+        ReportOp title;
+        title.rect = QRectF(20, 5, 150, 12);
+        title.text = QStringLiteral("维修取物凭证");
+        title.pt = 16;
+        page.ops << title;
+        auto draw = [](const ReportPage &p) {
+            QImage image(420, 594, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            ReportPainter::paint(painter, p, QRectF(image.rect()));
+            return image;
+        };
+        const QImage regular = draw(page);
+        page.ops.last().bold = true;
+        QCOMPARE(draw(page), regular);
+
+        auto store = std::make_shared<PageStore>(QStringLiteral("凭证"));
+        store->append(page);
+        store->finish();
+        ScriptedPrompter prompter;
+        TForm_Preview preview(prompter, store);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("title.pdf"));
+        prompter.files << path;
+        press(preview, QStringLiteral("导出PDF"));
+        QVERIFY(PdfText::compact(path).contains(QStringLiteral("维修取物凭证")));
     }
 };
 

@@ -11,7 +11,9 @@ void whenModal(std::function<void(QWidget *)> act)
     auto *timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
+        // Once it is the active window too, so that keys typed in act reach it.
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && w->isActiveWindow()) {
             timer->stop();
             timer->deleteLater();
             act(w);

@@ -41,9 +41,10 @@ bool RegForm::show(const QTime &now)
 
 bool RegForm::startNew(const QTime &now)
 {
-    const bool ok = show(now);
+    // The last job is stored: its fields are emptied first, so a database error while the new
+    // number and lists are read leaves a screen for a new job, not the old one under a new number.
     m_intake.clear(values);
-    return ok;
+    return show(now);
 }
 
 bool RegForm::checkOnEnter(Field field)

@@ -26,10 +26,10 @@ bool RepairBackForm::show()
 
 bool RepairBackForm::startNew()
 {
-    const bool ok = show();
+    // Emptied first, as for a new registration: a database error below leaves a screen for a new job.
     m_intake.clear(values);
     values.fault.clear();
-    return ok;
+    return show();
 }
 
 RepairBackForm::Field RepairBackForm::findBySerial(std::optional<RepairJob> &found)

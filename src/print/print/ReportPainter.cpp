@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -21,6 +22,15 @@ bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
 {
     const QRectF needed = painter.boundingRect(box, flags, text);
     return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
+}
+
+// Bold only where the face has a real bold. The bold Qt makes up for a face without one
+// (WenQuanYi Zen Hei has none) smears Chinese glyphs; such titles stand out by their size alone.
+// (Debian's one CJK face with a bold, Noto Sans CJK, cannot stand in: in a PDF written by Qt its
+// shared glyphs read back as Kangxi radicals, "户" as "⼾".)
+bool hasRealBold(const QString &family)
+{
+    return QFontDatabase::styles(family).contains(QStringLiteral("Bold"));
 }
 
 QPageSize pageSizeOf(const ReportPage &page)
@@ -69,7 +79,7 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
                 fontBold = op.bold;
                 // Point size to tenths of a millimetre: 1 pt = 25.4 / 72 mm.
                 font.setPixelSize(qMax(1, qRound(op.pt * 25.4 / 72.0 * Unit)));
-                font.setBold(op.bold);
+                font.setBold(op.bold && hasRealBold(page.fontFamily));
                 painter.setFont(font);
             }
             const QRectF inner = op.frame ? r.adjusted(padding, 0, -padding, 0) : r;

@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QRadioButton;
+class ScreenKit;
 
 // "编号设置": the repair numbering plan.
 class TForm_NOPlan : public QDialog
@@ -27,5 +28,6 @@ protected:
 
 private:
     NoPlanForm m_form;
+    ScreenKit *m_keys = nullptr;
     bool m_loaded = false;
 };

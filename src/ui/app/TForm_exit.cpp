@@ -1,5 +1,7 @@
 #include "ui/app/TForm_exit.h"
 
+#include "ui/kit/ScreenKit.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,16 +19,17 @@ TForm_exit::TForm_exit(QWidget *parent)
     backupButton = new QPushButton(QStringLiteral("备份※退出[&B]"), this);
     exitButton = new QPushButton(QStringLiteral("直接退出[&E]"), this);
     cancelButton = new QPushButton(QStringLiteral("取消退出[&C]"), this);
+    // The focus starts on "备份※退出[&B]", the safe answer.
+    auto *keys = new ScreenKit(this);
     for (auto [button, answer] : {std::pair{backupButton, Answer::Backup}, std::pair{exitButton, Answer::Exit},
                                   std::pair{cancelButton, Answer::Cancel}}) {
         buttons->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, answer = answer] {
+        keys->button(button, [this, answer = answer] {
             m_answer = answer;
             accept();
         });
     }
     layout->addLayout(buttons);
-    backupButton->setDefault(true);
 }
 
 void TForm_exit::reject()

@@ -2,7 +2,7 @@
 
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
-#include "ui/app/FormLayout.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +16,9 @@ TForm_interfaceset::TForm_interfaceset(AppContext &ctx, QWidget *parent)
     setWindowTitle(QStringLiteral("欢迎界面设置"));
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
-    pathEdit = FormLayout::addField(row, QStringLiteral("背景图片位置："));
+    pathEdit = new QLineEdit(this);
+    row->addWidget(ScreenKit::caption(pathEdit, QStringLiteral("背景图片位置：")));
+    row->addWidget(pathEdit, 1);
     browseButton = new QPushButton(QStringLiteral("..."), this);
     browseButton->setAccessibleName(QStringLiteral("选择背景图片"));
     row->addWidget(browseButton);
@@ -32,23 +34,25 @@ TForm_interfaceset::TForm_interfaceset(AppContext &ctx, QWidget *parent)
     layout->addLayout(buttons);
     resize(520, height());
 
-    m_form.load();
-    pathEdit->setText(m_form.path);
-
-    connect(browseButton, &QPushButton::clicked, this, [this] {
+    // The path, then "确定[&O]"; "..." beside the path is passed over by Enter.
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->field(pathEdit);
+    keys->button(browseButton, [this] {
         const QString chosen = m_ctx.prompt().openFileName(
             QString(), pathEdit->text(), QStringLiteral("图片 (*.bmp *.jpg *.jpeg *.png *.gif)"));
         if (!chosen.isEmpty())
             pathEdit->setText(chosen);
-    });
-    connect(okButton, &QPushButton::clicked, this, [this] {
+    }, ScreenKit::Walk::Aside);
+    keys->button(okButton, [this] {
         m_form.path = pathEdit->text();
         if (m_form.confirm())
             accept();
     });
-    connect(clearButton, &QPushButton::clicked, this, [this] {
+    keys->button(closeButton, [this] { reject(); });
+    keys->button(clearButton, [this] {
         m_form.clear();
         accept();
     });
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    keys->run([this] { m_form.load(); });
+    pathEdit->setText(m_form.path);
 }

@@ -10,17 +10,19 @@
 #include "ui/app/TForm_exit.h"
 #include "ui/app/TForm_login.h"
 #include "ui/app/TForm_welcome.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -36,7 +38,12 @@ TForm_main::TForm_main(AppContext &ctx, QWidget *parent, const ScreenCatalog *ca
     : QMainWindow(parent), m_ctx(ctx), m_catalog(catalog ? *catalog : ScreenCatalog::instance())
 {
     setWindowTitle(Startup::ProductTitle);
-    resize(1024, 720);
+    // Maximised fills the screen only where a window manager does it; the geometry does it anywhere.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    else
+        resize(1024, 720);
+    m_keys = new ScreenKit(this, ctx.prompter);
 
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
@@ -81,8 +88,13 @@ void TForm_main::buildLeftColumn()
         for (const QString &leaf : m_catalog.treeLeaves(group))
             new QTreeWidgetItem(g, {leaf});
     }
-    tree->installEventFilter(this);
-    connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { selectItem(item); });
+    tree->setCurrentItem(tree->topLevelItem(0)); // the arrow keys start from the first node
+    // Enter on a node opens it, as a click does; the screen it opens takes the focus.
+    m_keys->route(tree, [this] {
+        selectItem(tree->currentItem());
+        return ScreenKit::Step::done();
+    });
+    connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { m_keys->run([=] { selectItem(item); }); });
     nav->addWidget(tree, 1);
 
     businessPanel = new QWidget(this);
@@ -100,7 +112,7 @@ void TForm_main::buildLeftColumn()
             b->setObjectName(caption);
             b->setMinimumHeight(34);
             (section == ScreenCatalog::PanelSection::RepairFlow ? flowLayout : panel)->addWidget(b);
-            connect(b, &QPushButton::clicked, this, [this, caption] { pressPanelButton(caption); });
+            m_keys->button(b, [this, caption] { pressPanelButton(caption); });
         }
     }
     panel->addStretch(1);
@@ -111,7 +123,7 @@ void TForm_main::buildToolBar()
     QToolBar *bar = addToolBar(QStringLiteral("工具栏"));
     bar->setMovable(false);
     for (const QString &caption : m_catalog.toolButtons())
-        bar->addAction(caption, this, [this, caption] { toolAction(caption); });
+        bar->addAction(caption, this, [this, caption] { m_keys->run([=] { toolAction(caption); }); });
 }
 
 void TForm_main::buildMenu()
@@ -122,7 +134,7 @@ void TForm_main::buildMenu()
             if (item.separatorBefore)
                 menu->addSeparator();
             const QString caption = item.caption;
-            QAction *a = menu->addAction(caption, this, [this, caption] { menuAction(caption); });
+            QAction *a = menu->addAction(caption, this, [this, caption] { m_keys->run([=] { menuAction(caption); }); });
             a->setObjectName(caption);
         }
     }
@@ -204,8 +216,11 @@ void TForm_main::showNavigation()
     businessPanel->setFixedWidth(2);
     navigationPanel->setMinimumWidth(ColumnWidth);
     navigationPanel->setMaximumWidth(ColumnWidth);
+    showContents(businessPanel, false);
+    showContents(navigationPanel, true);
     m_panelShown = false;
     setStatus(Navigation::TreeStatus);
+    ScreenKit::focus(tree);
 }
 
 void TForm_main::showBusinessPanel()
@@ -213,8 +228,19 @@ void TForm_main::showBusinessPanel()
     navigationPanel->setFixedWidth(2);
     businessPanel->setMinimumWidth(ColumnWidth);
     businessPanel->setMaximumWidth(ColumnWidth);
+    showContents(navigationPanel, false);
+    showContents(businessPanel, true);
     m_panelShown = true;
     setStatus(Navigation::PanelStatus);
+    if (QPushButton *first = panelButton(m_catalog.panelButtons(ScreenCatalog::PanelSection::RepairFlow).value(0)))
+        ScreenKit::focus(first);
+}
+
+void TForm_main::showContents(QWidget *panel, bool shown)
+{
+    // A column reduced to its 2-pixel strip shows nothing of what it holds.
+    for (QWidget *w : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        w->setVisible(shown);
 }
 
 void TForm_main::destroyCurrent()
@@ -310,13 +336,6 @@ void TForm_main::openWorkspace(QWidget *screen)
 
 bool TForm_main::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == tree && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            selectItem(tree->currentItem());
-            return true;
-        }
-    }
     if (event->type() == QEvent::Close) {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(watched)) {
             // A workspace screen's own close box only minimises it; the next screen replaces it.

@@ -12,6 +12,7 @@ class QMdiSubWindow;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ScreenKit;
 class TForm_welcome;
 
 // The main window: navigation tree, business panel, tool bar, menu and status bar around the
@@ -74,6 +75,7 @@ private:
     void buildToolBar();
     void buildLeftColumn();
     void setStatus(const QString &text);
+    static void showContents(QWidget *panel, bool shown);
     void destroyCurrent();
     void destroyWelcome();
     // The access the target's right grants; nullopt, with the refusal shown, when it is denied.
@@ -90,6 +92,7 @@ private:
 
     AppContext &m_ctx;
     const ScreenCatalog &m_catalog;
+    ScreenKit *m_keys = nullptr;
     QPointer<QMdiSubWindow> m_current;
     QPointer<TForm_welcome> m_welcome;
     QPointer<QMdiSubWindow> m_welcomeWindow;

@@ -1,5 +1,8 @@
 #include "ui/app/TForm_right.h"
 
+#include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,15 +42,23 @@ TForm_right::TForm_right(AppContext &ctx, QWidget *parent)
     buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
 
-    m_form.load();
-    for (const Operator &op : m_form.rows())
-        list->addItem(op.loginName);
+    // The list first, then the rights in screen order; Enter walks the boxes to "确定[&O]".
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->field(list);
+    for (QCheckBox *box : std::as_const(boxes))
+        keys->field(box);
+    keys->button(okButton, [this] { m_form.confirm(); });
+    keys->button(cancelButton, [this] { reject(); });
+
     connect(list, &QListWidget::currentRowChanged, this, &TForm_right::showRow);
+    keys->run([this] {
+        m_form.load();
+        for (const Operator &op : m_form.rows())
+            list->addItem(op.loginName);
+    });
     if (list->count() > 0)
         list->setCurrentRow(0);
     showRow(list->currentRow());
-    connect(okButton, &QPushButton::clicked, this, [this] { m_form.confirm(); });
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm_right::showRow(int row)

@@ -1,8 +1,11 @@
 #include "ui/app/TForm_storeroomList.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,28 +30,27 @@ TForm_storeroomList::TForm_storeroomList(AppContext &ctx, QWidget *parent)
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->horizontalHeader()->setStretchLastSection(true);
     grid->setAccessibleName(QStringLiteral("用户列表"));
+    GridLook::apply(grid);
     layout->addWidget(grid, 1);
 
-    auto *fields = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
-    auto *right = new QVBoxLayout;
-    loginEdit = FormLayout::addField(left, QStringLiteral("用户名："));
-    passwordEdit = FormLayout::addField(left, QStringLiteral("密码："));
-    nameEdit = FormLayout::addField(right, QStringLiteral("姓  名："));
-    auto *roleRow = new QHBoxLayout;
+    loginEdit = new QLineEdit(this);
+    passwordEdit = new QLineEdit(this);
+    nameEdit = new QLineEdit(this);
     roleBox = new QComboBox(this);
     roleBox->setEditable(true);
     roleBox->addItems(UserListForm::roles());
-    auto *roleLabel = new QLabel(QStringLiteral("权限："), this);
-    roleLabel->setBuddy(roleBox);
-    FormLayout::caption(roleBox, QStringLiteral("权限："));
-    roleRow->addWidget(roleLabel);
-    roleRow->addWidget(roleBox, 1);
-    right->addLayout(roleRow);
-    fields->addLayout(left);
-    fields->addLayout(right);
+    auto *fields = new QGridLayout;
+    fields->addWidget(ScreenKit::caption(loginEdit, QStringLiteral("用户名：")), 0, 0);
+    fields->addWidget(loginEdit, 0, 1);
+    fields->addWidget(ScreenKit::caption(passwordEdit, QStringLiteral("密码：")), 1, 0);
+    fields->addWidget(passwordEdit, 1, 1);
+    fields->addWidget(ScreenKit::caption(nameEdit, QStringLiteral("姓  名：")), 0, 2);
+    fields->addWidget(nameEdit, 0, 3);
+    fields->addWidget(ScreenKit::caption(roleBox, QStringLiteral("权限：")), 1, 2);
+    fields->addWidget(roleBox, 1, 3);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(3, 1);
     layout->addLayout(fields);
 
     auto *buttons = new QHBoxLayout;
@@ -56,35 +58,43 @@ TForm_storeroomList::TForm_storeroomList(AppContext &ctx, QWidget *parent)
     changeButton = new QPushButton(ChangeCaption, this);
     deleteButton = new QPushButton(QStringLiteral("删除[&D]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    for (QPushButton *b : {newButton, changeButton, deleteButton, exitButton}) {
-        b->setAutoDefault(false);
+    for (QPushButton *b : {newButton, changeButton, deleteButton, exitButton})
         buttons->addWidget(b);
-    }
     layout->addLayout(buttons);
     resize(560, 420);
-
-    setTabOrder(nameEdit, passwordEdit);
-    setTabOrder(passwordEdit, loginEdit);
-    setTabOrder(loginEdit, roleBox);
 
     connect(grid, &QTableWidget::currentCellChanged, this, [this](int row) {
         m_form.select(row);
         showFields();
     });
-    connect(newButton, &QPushButton::clicked, this, [this] { saveOrBegin(newButton, true); });
-    connect(changeButton, &QPushButton::clicked, this, [this] { saveOrBegin(changeButton, false); });
-    connect(deleteButton, &QPushButton::clicked, this, [this] {
+
+    // Enter walks name, password, login name and role, each checked on the way, then lands on
+    // whichever of "新建[&N]" and "修改[&M]" is saving.
+    using F = UserListForm::Field;
+    auto checked = [this](F field) {
+        return [this, field] {
+            readFields();
+            return m_form.checkField(field);
+        };
+    };
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->field(grid, {}, ScreenKit::Walk::Aside);
+    m_keys->field(nameEdit, checked(F::Name));
+    m_keys->field(passwordEdit, checked(F::Password));
+    m_keys->field(loginEdit, checked(F::LoginName));
+    m_keys->field(roleBox, checked(F::Role));
+    m_keys->button(newButton, [this] { saveOrBegin(newButton, true); });
+    m_keys->button(changeButton, [this] { saveOrBegin(changeButton, false); });
+    m_keys->button(deleteButton, [this] {
         if (m_form.remove()) {
             fillGrid();
             showFields();
         }
     });
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    connect(nameEdit, &QLineEdit::returnPressed, this, [this] { enterIn(UserListForm::Field::Name); });
-    connect(passwordEdit, &QLineEdit::returnPressed, this, [this] { enterIn(UserListForm::Field::Password); });
-    connect(loginEdit, &QLineEdit::returnPressed, this, [this] { enterIn(UserListForm::Field::LoginName); });
-    connect(roleBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { enterIn(UserListForm::Field::Role); });
+    m_keys->button(exitButton, [this] { reject(); });
+    m_keys->startAt(exitButton);
+    // Whether a failed write landed or not, the list shows what the table holds.
+    m_keys->onError([this] { browse(); });
     setEditing(false);
 }
 
@@ -94,10 +104,19 @@ void TForm_storeroomList::showEvent(QShowEvent *event)
     if (m_loaded)
         return;
     m_loaded = true;
+    m_keys->run([this] { browse(); });
+}
+
+void TForm_storeroomList::browse()
+{
     m_form.load();
+    newButton->setText(NewCaption);
+    changeButton->setText(ChangeCaption);
+    for (QPushButton *b : {newButton, changeButton, deleteButton})
+        b->setEnabled(true);
+    setEditing(false);
     fillGrid();
     showFields();
-    exitButton->setFocus();
 }
 
 void TForm_storeroomList::fillGrid()
@@ -153,13 +172,13 @@ void TForm_storeroomList::saveOrBegin(QPushButton *button, bool isNew)
         other->setEnabled(false);
         deleteButton->setEnabled(false);
         setEditing(true);
-        nameEdit->setFocus();
+        ScreenKit::focus(nameEdit);
         return;
     }
     readFields();
     const UserListForm::Field failed = m_form.save();
     if (failed != UserListForm::Field::None) {
-        widgetFor(failed)->setFocus();
+        ScreenKit::focus(widgetFor(failed));
         return;
     }
     button->setText(isNew ? NewCaption : ChangeCaption);
@@ -184,29 +203,4 @@ QWidget *TForm_storeroomList::widgetFor(UserListForm::Field field) const
         break;
     }
     return roleBox;
-}
-
-void TForm_storeroomList::enterIn(UserListForm::Field field)
-{
-    readFields();
-    if (!m_form.checkField(field)) {
-        widgetFor(field)->setFocus();
-        return;
-    }
-    switch (field) {
-    case UserListForm::Field::Name:
-        passwordEdit->setFocus();
-        break;
-    case UserListForm::Field::Password:
-        loginEdit->setFocus();
-        break;
-    case UserListForm::Field::LoginName:
-        roleBox->setFocus();
-        break;
-    case UserListForm::Field::Role:
-        (newButton->isEnabled() ? newButton : changeButton)->setFocus();
-        break;
-    case UserListForm::Field::None:
-        break;
-    }
 }

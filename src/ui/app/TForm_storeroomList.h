@@ -8,6 +8,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class ScreenKit;
 
 // "用户管理": the operators, one edited at a time.
 class TForm_storeroomList : public QDialog
@@ -30,14 +31,16 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Reads the table again and leaves editing.
+    void browse();
     void fillGrid();
     void showFields();
     void readFields();
     void setEditing(bool editing);
     void saveOrBegin(QPushButton *button, bool isNew);
-    void enterIn(UserListForm::Field field);
     QWidget *widgetFor(UserListForm::Field field) const;
 
     UserListForm m_form;
+    ScreenKit *m_keys = nullptr;
     bool m_loaded = false;
 };

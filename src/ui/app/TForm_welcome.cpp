@@ -4,6 +4,7 @@
 #include "forms/app/Navigation.h"
 #include "forms/app/Startup.h"
 #include "ui/app/TForm_interfaceset.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -66,23 +67,25 @@ TForm_welcome::TForm_welcome(AppContext &ctx, QWidget *parent)
     footer->installEventFilter(this);
     layout->addWidget(footer);
 
+    // The links in reading order, then the backup link and the check box.
+    m_keys = new ScreenKit(this, ctx.prompter);
+    link(registerLink, Navigation::RepairReg);
     link(checkLink, Navigation::RepairCheck);
     link(repairLink, Navigation::RepairDealWith);
     link(chargeLink, Navigation::RepairCharge);
-    link(registerLink, Navigation::RepairReg);
-    link(warningLink, Navigation::StockWarning);
     link(stockLink, Navigation::ViewStock);
-    connect(backupLink, &QPushButton::clicked, this, &TForm_welcome::backupRequested);
-    connect(panelCheck, &QCheckBox::clicked, this, [this](bool on) { m_form.setPanelAtStart(on); });
+    link(warningLink, Navigation::StockWarning);
+    m_keys->button(backupLink, [this] { emit backupRequested(); });
+    m_keys->button(panelCheck, [this] { m_form.setPanelAtStart(panelCheck->isChecked()); });
 
-    refresh();
+    m_keys->run([this] { refresh(); });
 }
 
 // The main window tests the link's right before it opens anything.
 void TForm_welcome::link(QPushButton *button, const QString &action)
 {
     m_links.insert(button, action);
-    connect(button, &QPushButton::clicked, this, [this, action] { emit panelActionRequested(action); });
+    m_keys->button(button, [this, action] { emit panelActionRequested(action); });
 }
 
 void TForm_welcome::refresh()

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class ScreenKit;
 
 // "欢迎使用": the counts of waiting work with links to the screens that take it up.
 class TForm_welcome : public QWidget
@@ -56,6 +57,7 @@ private:
 
     AppContext &m_ctx;
     WelcomeForm m_form;
+    ScreenKit *m_keys = nullptr;
     QPixmap m_picture;
     QHash<QPushButton *, QString> m_links;
 };

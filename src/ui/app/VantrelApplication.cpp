@@ -2,6 +2,7 @@
 
 #include "data/db/DbError.h"
 #include "forms/app/Prompter.h"
+#include "ui/app/AppIcon.h"
 #include "ui/kit/FocusStyle.h"
 
 #include <QFont>
@@ -15,6 +16,8 @@ VantrelApplication::VantrelApplication(int &argc, char **argv)
 {
     setApplicationName(QStringLiteral("Vantrel"));
     setApplicationDisplayName(QStringLiteral("Vantrel"));
+    setDesktopFileName(QStringLiteral("vantrel"));
+    setWindowIcon(AppIcon::make());
     applyConventions(*this);
 }
 

@@ -1,6 +1,8 @@
 #include "ui/catalogs/CatalogScreen.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,6 +28,8 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
     const CatalogDeclaration &d = m_editor.declaration();
     setWindowTitle(d.caption);
     auto *layout = new QVBoxLayout(this);
+    m_keys = new ScreenKit(this, ctx.prompter);
+    using Step = ScreenKit::Step;
 
     if (!d.searchModes.isEmpty()) {
         auto *bar = new QHBoxLayout;
@@ -36,13 +40,23 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
             searchMode->addItem(m.label);
         searchBox = new QLineEdit(this);
         searchButton = new QPushButton(QStringLiteral("查询"), this);
+        bar->addWidget(ScreenKit::caption(searchMode, QStringLiteral("查询方式：")));
         bar->addWidget(searchMode);
+        bar->addWidget(ScreenKit::caption(searchBox, QStringLiteral("查询内容：")));
         bar->addWidget(searchBox, 1);
         bar->addWidget(searchButton);
         layout->addLayout(bar);
-        connect(searchButton, &QPushButton::clicked, this, &CatalogScreen::onSearch);
-        connect(searchBox, &QLineEdit::returnPressed, this, &CatalogScreen::onSearch);
-        connect(searchMode, &QComboBox::activated, this, &CatalogScreen::onModeChosen);
+        // The search box first: Enter in it searches; Enter on a mode chooses it.
+        m_keys->route(searchBox, [this] {
+            onSearch();
+            return Step::done();
+        });
+        m_keys->route(searchMode, [this] {
+            onModeChosen();
+            return Step::done();
+        });
+        m_keys->button(searchButton, [this] { onSearch(); }, ScreenKit::Walk::Aside);
+        connect(searchMode, &QComboBox::activated, this, [this] { m_keys->run([this] { onModeChosen(); }); });
     }
 
     grid = new QTableView(this);
@@ -50,9 +64,15 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setAlternatingRowColors(true);
     grid->verticalHeader()->setDefaultSectionSize(22);
+    grid->setAccessibleName(d.caption);
+    QList<int> money;
+    for (int i = 0; i < d.gridColumns.size(); ++i)
+        if (d.gridColumns.at(i).column.type == ColumnType::Money)
+            money << i;
+    GridLook::apply(grid, money);
     layout->addWidget(grid, 1);
+    m_keys->field(grid, {}, ScreenKit::Walk::Aside);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CatalogScreen::onRowChosen);
 
     auto *panel = new QGridLayout;
@@ -66,7 +86,6 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
                 if (!m_filling)
                     m_editor.setValue(c, t);
             });
-            connect(e, &QLineEdit::returnPressed, this, [this, c = f.column] { onEnter(c); });
             w = e;
             break;
         }
@@ -89,14 +108,19 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
                 if (!m_filling)
                     m_editor.setValue(c, t);
             });
-            connect(e->lineEdit(), &QLineEdit::returnPressed, this, [this, c = f.column] { onEnter(c); });
             w = e;
             break;
         }
         }
-        auto *label = new QLabel(f.label, this);
-        label->setBuddy(w);
-        FormLayout::caption(w, f.label);
+        QLabel *label = ScreenKit::caption(w, f.label);
+        // Enter checks the field and moves on as the declaration says; a memo keeps its Enter.
+        if (f.kind == CatalogField::Kind::Memo)
+            m_keys->field(w);
+        else
+            m_keys->route(w, [this, c = f.column] {
+                m_editor.enter(c);
+                return Step::to(target(m_editor.focusTarget()));
+            });
         const int row = cell / 2;
         const int col = (cell % 2) * 2;
         if (f.kind == CatalogField::Kind::Memo) {
@@ -121,22 +145,22 @@ CatalogScreen::CatalogScreen(AppContext &ctx, CatalogDeclaration decl, QWidget *
     changeButton = new QPushButton(ChangeCaption, this);
     deleteButton = new QPushButton(QStringLiteral("删除[&D]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    for (QPushButton *b : {newButton, changeButton, deleteButton, exitButton}) {
-        b->setAutoDefault(false);
+    for (QPushButton *b : {newButton, changeButton, deleteButton, exitButton})
         buttons->addWidget(b);
-    }
-    connect(newButton, &QPushButton::clicked, this, &CatalogScreen::onNew);
-    connect(changeButton, &QPushButton::clicked, this, &CatalogScreen::onChange);
-    connect(deleteButton, &QPushButton::clicked, this, &CatalogScreen::onDelete);
-    connect(exitButton, &QPushButton::clicked, this, &CatalogScreen::reject);
+    m_keys->button(newButton, [this] { onNew(); });
+    m_keys->button(changeButton, [this] { onChange(); });
+    m_keys->button(deleteButton, [this] { onDelete(); });
+    m_keys->button(exitButton, [this] { reject(); });
+    // After a database error the screen shows the editor's state again.
+    m_keys->onError([this] { refresh(); });
     resize(760, 560);
 }
 
-QPushButton *CatalogScreen::addButton(const QString &caption)
+QPushButton *CatalogScreen::addButton(const QString &caption, const std::function<void()> &action)
 {
     auto *b = new QPushButton(caption, this);
-    b->setAutoDefault(false);
     m_buttonRow->addWidget(b);
+    m_keys->button(b, action);
     return b;
 }
 
@@ -168,8 +192,10 @@ void CatalogScreen::showEvent(QShowEvent *event)
     if (m_opened)
         return;
     m_opened = true;
-    fillChoices();
-    m_editor.open();
+    m_keys->run([this] {
+        fillChoices();
+        m_editor.open();
+    });
     refresh();
 }
 
@@ -229,27 +255,26 @@ void CatalogScreen::refresh()
     }
 }
 
-void CatalogScreen::focusOn(const ColumnRef &target)
+QWidget *CatalogScreen::target(const ColumnRef &name) const
 {
-    if (target == CatalogEditor::SearchBox) {
-        if (searchBox)
-            searchBox->setFocus();
-        return;
-    }
-    if (target == CatalogEditor::ActionButton) {
+    if (name == CatalogEditor::SearchBox)
+        return searchBox;
+    if (name == CatalogEditor::ActionButton) {
         switch (m_editor.mode()) {
         case CatalogEditor::Mode::Add:
-            newButton->setFocus();
-            break;
+            return newButton;
         case CatalogEditor::Mode::Del:
         case CatalogEditor::Mode::Ini:
-            changeButton->setFocus();
-            break;
+            return changeButton;
         }
-        return;
+        return nullptr;
     }
-    if (QWidget *w = m_inputs.value(target))
-        w->setFocus();
+    return m_inputs.value(name);
+}
+
+void CatalogScreen::focusOn(const ColumnRef &name)
+{
+    ScreenKit::focus(target(name));
 }
 
 void CatalogScreen::onNew()
@@ -286,19 +311,13 @@ void CatalogScreen::onDelete()
         refresh();
 }
 
-void CatalogScreen::onEnter(const ColumnRef &column)
-{
-    m_editor.enter(column);
-    focusOn(m_editor.focusTarget());
-}
-
 void CatalogScreen::onSearch()
 {
     const bool found = m_editor.search(searchMode->currentText(), searchBox->text());
     if (!found && searchBox->text().trimmed().isEmpty())
         searchBox->clear();
     refresh();
-    searchBox->setFocus();
+    ScreenKit::focus(searchBox);
 }
 
 void CatalogScreen::onModeChosen()
@@ -308,7 +327,7 @@ void CatalogScreen::onModeChosen()
         refresh();
     }
     searchBox->clear();
-    searchBox->setFocus();
+    ScreenKit::focus(searchBox);
 }
 
 void CatalogScreen::onRowChosen()

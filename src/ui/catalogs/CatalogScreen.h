@@ -4,12 +4,14 @@
 
 #include <QDialog>
 #include <QHash>
+#include <functional>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class ScreenKit;
 
 // The one screen of every list-and-panel catalog: a read-only grid, the declared panel, the
 // directory search when declared, and the buttons "新建[&N]", "修改[&M]", "删除[&D]", "退出[&E]".
@@ -40,22 +42,25 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    // One more button in the bottom row.
-    QPushButton *addButton(const QString &caption);
+    // One more button in the bottom row; its action runs through the screen's keys.
+    QPushButton *addButton(const QString &caption, const std::function<void()> &action);
+    ScreenKit &keys() { return *m_keys; }
 
 private:
     void onNew();
     void onChange();
     void onDelete();
-    void onEnter(const ColumnRef &column);
     void onSearch();
     void onModeChosen();
     void onRowChosen();
-    void focusOn(const ColumnRef &target);
+    // The widget an editor's focus target names (a column, the action button, the search box).
+    QWidget *target(const ColumnRef &name) const;
+    void focusOn(const ColumnRef &name);
     void refresh();
     void fillChoices();
 
     CatalogEditor m_editor;
+    ScreenKit *m_keys = nullptr;
     QHash<ColumnRef, QWidget *> m_inputs;
     class QHBoxLayout *m_buttonRow = nullptr;
     bool m_opened = false;

@@ -1,5 +1,9 @@
 #include "ui/catalogs/NameListScreen.h"
 
+#include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -19,8 +23,8 @@ NameListScreen::NameListScreen(AppContext &ctx, CatalogDeclaration decl, QWidget
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setAlternatingRowColors(true);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setAccessibleName(m_editor.declaration().caption);
+    GridLook::apply(grid);
     left->addWidget(grid, 1);
     if (m_editor.declaration().uniqueLabel) {
         uniqueLabel = new QLabel(QStringLiteral("类别名称不允许重复"), this);
@@ -33,28 +37,34 @@ NameListScreen::NameListScreen(AppContext &ctx, CatalogDeclaration decl, QWidget
     changeButton = new QPushButton(QStringLiteral("修改[&M]"), this);
     deleteButton = new QPushButton(QStringLiteral("删除[&D]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    for (QPushButton *b : {newButton, changeButton, deleteButton, exitButton}) {
-        b->setAutoDefault(false);
+    for (QPushButton *b : {newButton, changeButton, deleteButton, exitButton})
         right->addWidget(b);
-    }
     right->addStretch(1);
     layout->addLayout(right);
 
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &index) { m_editor.setCurrentRow(index.row()); });
-    connect(newButton, &QPushButton::clicked, this, [this] {
+    // The list, then the buttons; each change is asked for in an input box.
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->field(grid);
+    m_keys->button(newButton, [this] {
         if (m_editor.add())
             selectCurrent();
     });
-    connect(changeButton, &QPushButton::clicked, this, [this] {
+    m_keys->button(changeButton, [this] {
         if (m_editor.change())
             selectCurrent();
     });
-    connect(deleteButton, &QPushButton::clicked, this, [this] {
+    m_keys->button(deleteButton, [this] {
         if (m_editor.remove())
             selectCurrent();
     });
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_keys->button(exitButton, [this] { reject(); });
+    // After a database error the list is read again.
+    m_keys->onError([this] {
+        m_editor.open();
+        selectCurrent();
+    });
     resize(420, 400);
 }
 
@@ -64,7 +74,7 @@ void NameListScreen::showEvent(QShowEvent *event)
     if (m_opened)
         return;
     m_opened = true;
-    m_editor.open();
+    m_keys->run([this] { m_editor.open(); });
     selectCurrent();
 }
 

@@ -7,6 +7,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
+class ScreenKit;
 
 // The one screen of every name-list catalog: a read-only one-column grid and the buttons
 // "新建[&N]", "修改[&M]", "删除[&D]", "退出[&E]", each change asked for in an input box.
@@ -32,5 +33,6 @@ private:
     void selectCurrent();
 
     NameListEditor m_editor;
+    ScreenKit *m_keys = nullptr;
     bool m_opened = false;
 };

@@ -1,11 +1,12 @@
 #include "ui/catalogs/TForm_fittings.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,13 +60,11 @@ TForm_fittings::TForm_fittings(AppContext &ctx, QWidget *parent) : QDialog(paren
     auto *bar = new QHBoxLayout;
     categoryBox = new QComboBox(this);
     categoryBox->setEditable(true);
-    FormLayout::caption(categoryBox, QStringLiteral("类别"));
     searchBox = new QLineEdit(this);
-    FormLayout::caption(searchBox, QStringLiteral("查找"));
     findButton = new QPushButton(QStringLiteral("查找[&S]"), this);
-    findButton->setAutoDefault(false);
-    bar->addWidget(new QLabel(QStringLiteral("类别："), this));
+    bar->addWidget(ScreenKit::caption(categoryBox, QStringLiteral("类别：")));
     bar->addWidget(categoryBox);
+    bar->addWidget(ScreenKit::caption(searchBox, QStringLiteral("查找：")));
     bar->addWidget(searchBox, 1);
     bar->addWidget(findButton);
     layout->addLayout(bar);
@@ -78,16 +77,29 @@ TForm_fittings::TForm_fittings(AppContext &ctx, QWidget *parent) : QDialog(paren
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
     grid->setToolTip(QStringLiteral("双击选定"));
-    grid->installEventFilter(this);
+    grid->setAccessibleName(QStringLiteral("配件"));
+    GridLook::apply(grid);
     layout->addWidget(grid, 1);
 
-    connect(findButton, &QPushButton::clicked, this, &TForm_fittings::onFind);
-    connect(searchBox, &QLineEdit::returnPressed, this, &TForm_fittings::onFind);
-    connect(grid, &QTableView::clicked, this, [this](const QModelIndex &index) { chooseRow(index.row()); });
+    // The search box first: Enter finds (the grid takes the focus when something was found);
+    // Enter in the grid chooses the row.
+    using Step = ScreenKit::Step;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->route(searchBox, [this] {
+        onFind();
+        return Step::done();
+    });
+    m_keys->button(findButton, [this] { onFind(); }, ScreenKit::Walk::Aside);
+    m_keys->field(categoryBox);
+    m_keys->route(grid, [this] {
+        chooseRow(grid->currentIndex().isValid() ? grid->currentIndex().row() : -1);
+        return Step::done();
+    });
+    connect(grid, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        m_keys->run([=] { chooseRow(index.row()); });
+    });
     connect(categoryBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
-        if (m_filling)
-            return;
-        m_form.showCategory(text);
+        m_keys->run([=] { m_form.showCategory(text); });
         fillGrid();
     });
     resize(560, 420);
@@ -106,12 +118,13 @@ void TForm_fittings::showEvent(QShowEvent *event)
     if (m_loaded)
         return;
     m_loaded = true;
-    m_filling = true;
-    categoryBox->clear();
-    categoryBox->addItems(m_form.categories());
-    categoryBox->setCurrentText(PartsPickerForm::All);
-    m_filling = false;
-    m_form.showCategory(categoryBox->currentText());
+    m_keys->run([this] {
+        const QSignalBlocker quiet(categoryBox);
+        categoryBox->clear();
+        categoryBox->addItems(m_form.categories());
+        categoryBox->setCurrentText(PartsPickerForm::All);
+        m_form.showCategory(categoryBox->currentText());
+    });
     fillGrid();
     // Opened from a bill line, the clerk types what to look for: number or name.
     searchBox->setFocus();
@@ -127,10 +140,10 @@ void TForm_fittings::onFind()
     const bool found = m_form.search(searchBox->text());
     fillGrid();
     if (found) {
-        grid->setFocus();
+        ScreenKit::focus(grid);
         grid->setCurrentIndex(m_model->index(0, 0));
     } else {
-        searchBox->setFocus();
+        ScreenKit::focus(searchBox);
     }
 }
 
@@ -141,16 +154,4 @@ void TForm_fittings::chooseRow(int row)
         return;
     m_chosen = choice;
     accept();
-}
-
-bool TForm_fittings::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == grid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            chooseRow(grid->currentIndex().isValid() ? grid->currentIndex().row() : -1);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

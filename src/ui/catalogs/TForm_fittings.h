@@ -10,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QAbstractTableModel;
+class ScreenKit;
 
 // "请选择配件": the part picker. Callers use choose(), which shows it modally and hands back the
 // chosen part, or nullopt when the window was closed without a choice.
@@ -34,7 +35,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onFind();
@@ -43,6 +43,6 @@ private:
     PartsPickerForm m_form;
     QAbstractTableModel *m_model = nullptr;
     std::optional<PartChoice> m_chosen;
+    ScreenKit *m_keys = nullptr;
     bool m_loaded = false;
-    bool m_filling = false;
 };

@@ -1,8 +1,11 @@
 #include "ui/catalogs/TForm_otherSet.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,34 +19,39 @@ TForm_otherSet::TForm_otherSet(AppContext &ctx, QWidget *parent)
     auto *validityBox = new QGroupBox(QStringLiteral("“取物凭证”取物有效期约定："), this);
     auto *validityLayout = new QVBoxLayout(validityBox);
     validityEdit = new QLineEdit(validityBox);
-    FormLayout::caption(validityEdit, QStringLiteral("取物有效期"));
+    validityLayout->addWidget(ScreenKit::caption(validityEdit, QStringLiteral("取物有效期：")));
     validityLayout->addWidget(validityEdit);
     layout->addWidget(validityBox);
 
     auto *clauses = new QGroupBox(QStringLiteral("保修条款："), this);
-    auto *clauseLayout = new QVBoxLayout(clauses);
-    clause1Edit = FormLayout::addField(clauseLayout, QStringLiteral("1："));
-    clause2Edit = FormLayout::addField(clauseLayout, QStringLiteral("2："));
-    clause3Edit = FormLayout::addField(clauseLayout, QStringLiteral("3："));
+    auto *clauseLayout = new QGridLayout(clauses);
+    clause1Edit = new QLineEdit(clauses);
+    clause2Edit = new QLineEdit(clauses);
+    clause3Edit = new QLineEdit(clauses);
+    int row = 0;
+    for (auto [edit, caption] : {std::pair{clause1Edit, "1："}, std::pair{clause2Edit, "2："}, std::pair{clause3Edit, "3："}}) {
+        clauseLayout->addWidget(ScreenKit::caption(edit, QString::fromUtf8(caption)), row, 0);
+        clauseLayout->addWidget(edit, row++, 1);
+    }
     layout->addWidget(clauses);
 
     auto *buttons = new QHBoxLayout;
     okButton = new QPushButton(QStringLiteral("确定"), this);
     cancelButton = new QPushButton(QStringLiteral("取消"), this);
-    okButton->setAutoDefault(false);
-    cancelButton->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    // Enter: validity -> OK; clause 1 -> 2 -> 3 -> OK.
-    connect(validityEdit, &QLineEdit::returnPressed, okButton, [this] { okButton->setFocus(); });
-    connect(clause1Edit, &QLineEdit::returnPressed, clause2Edit, [this] { clause2Edit->setFocus(); });
-    connect(clause2Edit, &QLineEdit::returnPressed, clause3Edit, [this] { clause3Edit->setFocus(); });
-    connect(clause3Edit, &QLineEdit::returnPressed, okButton, [this] { okButton->setFocus(); });
+    // Enter: the validity leads to "确定"; clause 1, 2, 3, then "确定".
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->route(validityEdit, [this] { return ScreenKit::Step::to(okButton); });
+    keys->field(clause1Edit);
+    keys->field(clause2Edit);
+    keys->field(clause3Edit);
+    keys->button(okButton, [this] { accept(); });
+    keys->button(cancelButton, [this] { reject(); });
+    m_keys = keys;
     resize(520, 260);
 }
 
@@ -53,7 +61,7 @@ void TForm_otherSet::showEvent(QShowEvent *event)
     if (m_loaded)
         return;
     m_loaded = true;
-    m_form.load();
+    m_keys->run([this] { m_form.load(); });
     validityEdit->setText(m_form.validity);
     clause1Edit->setText(m_form.clause1);
     clause2Edit->setText(m_form.clause2);

@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QPushButton;
+class ScreenKit;
 
 // "其他约定": pickup validity and the three warranty clauses.
 class TForm_otherSet : public QDialog
@@ -28,5 +29,6 @@ protected:
 
 private:
     OtherSetForm m_form;
+    ScreenKit *m_keys = nullptr;
     bool m_loaded = false;
 };

@@ -1,6 +1,8 @@
 #include "ui/catalogs/TForm_price.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,24 +24,22 @@ TForm_price::TForm_price(AppContext &ctx, QWidget *parent) : QDialog(parent), m_
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
+    grid->setAccessibleName(QStringLiteral("配件价格"));
+    GridLook::apply(grid, {3, 4});
     layout->addWidget(grid, 1);
 
     auto *panel = new QFormLayout;
     saleEdit = new QLineEdit(this);
     repairEdit = new QLineEdit(this);
     latestPrice = new QLabel(this);
-    FormLayout::caption(saleEdit, QStringLiteral("销售价："));
-    FormLayout::caption(repairEdit, QStringLiteral("维修更换价："));
-    panel->addRow(QStringLiteral("销售价："), saleEdit);
-    panel->addRow(QStringLiteral("维修更换价："), repairEdit);
-    panel->addRow(QStringLiteral("最新进价："), latestPrice);
+    panel->addRow(ScreenKit::caption(saleEdit, QStringLiteral("销售价：")), saleEdit);
+    panel->addRow(ScreenKit::caption(repairEdit, QStringLiteral("维修更换价：")), repairEdit);
+    panel->addRow(ScreenKit::caption(latestPrice, QStringLiteral("最新进价：")), latestPrice);
     layout->addLayout(panel);
 
     auto *buttons = new QHBoxLayout;
     changeButton = new QPushButton(QStringLiteral("修改[&M]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    changeButton->setAutoDefault(false);
-    exitButton->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(changeButton);
     buttons->addWidget(exitButton);
@@ -50,10 +50,13 @@ TForm_price::TForm_price(AppContext &ctx, QWidget *parent) : QDialog(parent), m_
         if (row != previous)
             onRowChanged(row);
     });
-    connect(saleEdit, &QLineEdit::returnPressed, repairEdit, qOverload<>(&QWidget::setFocus));
-    connect(repairEdit, &QLineEdit::returnPressed, changeButton, qOverload<>(&QWidget::setFocus));
-    connect(changeButton, &QPushButton::clicked, this, &TForm_price::onChange);
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    // The list, then the two prices, then "修改[&M]"/"保存[&S]".
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->field(grid, {}, ScreenKit::Walk::Aside);
+    m_keys->field(saleEdit);
+    m_keys->field(repairEdit);
+    m_keys->button(changeButton, [this] { onChange(); });
+    m_keys->button(exitButton, [this] { reject(); });
     resize(640, 480);
 }
 
@@ -63,7 +66,7 @@ void TForm_price::showEvent(QShowEvent *event)
     if (m_opened)
         return;
     m_opened = true;
-    m_form.open();
+    m_keys->run([this] { m_form.open(); });
     const QList<PartRecord> &parts = m_form.parts();
     grid->setRowCount(int(parts.size()));
     for (int r = 0; r < parts.size(); ++r)
@@ -108,8 +111,7 @@ void TForm_price::onChange()
         if (!m_form.beginChange())
             return;
         setEditing(true);
-        saleEdit->setFocus();
-        saleEdit->selectAll();
+        ScreenKit::focus(saleEdit);
         return;
     }
     const int row = grid->currentRow();
@@ -125,7 +127,7 @@ void TForm_price::done(int result)
     // Closing by any way stores the pending prices, once.
     if (!m_closed) {
         m_closed = true;
-        m_form.close();
+        m_keys->run([this] { m_form.close(); });
     }
     QDialog::done(result);
 }

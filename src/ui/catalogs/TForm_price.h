@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class ScreenKit;
 
 // "配件定价": the price list of the parts catalog. Changed prices are stored when it closes.
 class TForm_price : public QDialog
@@ -37,6 +38,7 @@ private:
     void showRow(int row);
 
     PartsPriceListForm m_form;
+    ScreenKit *m_keys = nullptr;
     bool m_opened = false;
     bool m_closed = false;
 };

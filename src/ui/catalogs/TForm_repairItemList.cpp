@@ -2,10 +2,12 @@
 
 #include "forms/catalogs/CatalogDeclarations.h"
 
+#include "ui/kit/ScreenKit.h"
+
 #include <QPushButton>
 
 TForm_repairItemList::TForm_repairItemList(AppContext &ctx, QWidget *parent)
     : CatalogScreen(ctx, CatalogDeclarations::repairItems(), parent)
 {
-    exitButton->setFocus(); // the list is browsed first
+    keys().startAt(exitButton); // the list is browsed first
 }

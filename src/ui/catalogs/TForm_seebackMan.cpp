@@ -7,5 +7,5 @@
 TForm_seebackMan::TForm_seebackMan(AppContext &ctx, QWidget *parent)
     : CatalogScreen(ctx, CatalogDeclarations::followUpStaff(), parent)
 {
-    connect(addButton(QStringLiteral("退出[&E]")), &QPushButton::clicked, this, &QDialog::reject);
+    addButton(QStringLiteral("退出[&E]"), [this] { reject(); });
 }

@@ -1,9 +1,11 @@
 #include "ui/catalogs/TForm_selRepairItem.h"
 
+#include "forms/app/AppContext.h"
 #include "forms/catalogs/RepairItemPickerForm.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,11 +19,17 @@ TForm_selRepairItem::TForm_selRepairItem(AppContext &ctx, QWidget *parent) : QDi
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setStretchLastSection(true);
-    grid->installEventFilter(this);
+    grid->setAccessibleName(QStringLiteral("维修项目"));
+    GridLook::apply(grid, {1});
     layout->addWidget(grid);
 
-    m_items = RepairItemPickerForm(ctx).items();
+    // Enter in the list chooses its current row.
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->route(grid, [this] {
+        chooseCurrent();
+        return ScreenKit::Step::done();
+    });
+    keys->run([&] { m_items = RepairItemPickerForm(ctx).items(); });
     grid->setRowCount(int(m_items.size()));
     for (int i = 0; i < m_items.size(); ++i) {
         grid->setItem(i, 0, new QTableWidgetItem(m_items.at(i).name));
@@ -47,16 +55,4 @@ void TForm_selRepairItem::chooseCurrent()
         m_chosen = m_items.value(row);
     }
     accept();
-}
-
-bool TForm_selRepairItem::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == grid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            chooseCurrent();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -25,9 +25,6 @@ public:
     // Double-click or Enter: the current row (the first when none is current); closes.
     void chooseCurrent();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QList<RepairItemChoice> m_items;
     std::optional<RepairItemChoice> m_chosen;

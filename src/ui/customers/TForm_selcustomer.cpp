@@ -1,11 +1,12 @@
 #include "ui/customers/TForm_selcustomer.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,12 +21,11 @@ TForm_selcustomer::TForm_selcustomer(AppContext &ctx, QWidget *parent)
     auto *bar = new QHBoxLayout;
     classBox = new QComboBox(this);
     classBox->addItem(CustomerPickerForm::AllClasses);
-    FormLayout::caption(classBox, QStringLiteral("类别"));
     searchBox = new QLineEdit(this);
-    FormLayout::caption(searchBox, QStringLiteral("查找"));
     findButton = new QPushButton(QStringLiteral("查找[&F]"), this);
-    findButton->setAutoDefault(false);
+    bar->addWidget(ScreenKit::caption(classBox, QStringLiteral("类别：")));
     bar->addWidget(classBox);
+    bar->addWidget(ScreenKit::caption(searchBox, QStringLiteral("查找：")));
     bar->addWidget(searchBox, 1);
     bar->addWidget(findButton);
     layout->addLayout(bar);
@@ -36,18 +36,30 @@ TForm_selcustomer::TForm_selcustomer(AppContext &ctx, QWidget *parent)
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setAlternatingRowColors(true);
     grid->setToolTip(QStringLiteral("双击选定"));
-    grid->installEventFilter(this);
+    grid->setAccessibleName(QStringLiteral("客户"));
+    GridLook::apply(grid);
     layout->addWidget(grid, 1);
     layout->addWidget(new QLabel(QStringLiteral("双击选定"), this));
 
-    connect(findButton, &QPushButton::clicked, this, &TForm_selcustomer::onFind);
-    connect(searchBox, &QLineEdit::returnPressed, this, &TForm_selcustomer::onFind);
-    connect(grid, &QTableView::doubleClicked, this, &TForm_selcustomer::choose);
+    // The search box first: Enter finds (the grid takes the focus when someone was found);
+    // Enter in the grid chooses the row.
+    using Step = ScreenKit::Step;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->route(searchBox, [this] {
+        onFind();
+        return Step::done();
+    });
+    m_keys->button(findButton, [this] { onFind(); }, ScreenKit::Walk::Aside);
+    m_keys->field(classBox);
+    m_keys->route(grid, [this] {
+        choose();
+        return Step::done();
+    });
+    connect(grid, &QTableView::doubleClicked, this, [this] { m_keys->run([this] { choose(); }); });
     connect(classBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         if (!m_filling)
-            m_form.filterByClass(text);
+            m_keys->run([=] { m_form.filterByClass(text); });
     });
     resize(640, 460);
 }
@@ -65,22 +77,24 @@ void TForm_selcustomer::showEvent(QShowEvent *event)
     if (m_loaded)
         return;
     m_loaded = true;
-    m_filling = true;
-    classBox->clear();
-    classBox->addItems(m_form.classChoices());
-    classBox->setCurrentText(CustomerPickerForm::AllClasses);
+    m_keys->run([this] {
+        m_filling = true;
+        classBox->clear();
+        classBox->addItems(m_form.classChoices());
+        classBox->setCurrentText(CustomerPickerForm::AllClasses);
+        m_filling = false;
+        m_form.filterByClass(classBox->currentText());
+    });
     m_filling = false;
-    m_form.filterByClass(classBox->currentText());
-    searchBox->setFocus();
 }
 
 void TForm_selcustomer::onFind()
 {
     if (m_form.search(searchBox->text())) {
-        grid->setFocus();
+        ScreenKit::focus(grid);
         grid->selectRow(0);
     } else {
-        searchBox->setFocus();
+        ScreenKit::focus(searchBox);
     }
 }
 
@@ -89,16 +103,4 @@ void TForm_selcustomer::choose()
     const int row = grid->currentIndex().isValid() ? grid->currentIndex().row() : 0;
     m_chosen = m_form.customerAt(row);
     accept();
-}
-
-bool TForm_selcustomer::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == grid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            choose();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class ScreenKit;
 
 // "请选择客户": the customer picker. Callers use pick(), which shows it modally and hands back
 // the chosen customer, or nullopt when the window was closed without a choice.
@@ -32,12 +33,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onFind();
 
     CustomerPickerForm m_form;
+    ScreenKit *m_keys = nullptr;
     std::optional<CustomerRecord> m_chosen;
     bool m_loaded = false;
     bool m_filling = false;

@@ -7,6 +7,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,8 +174,8 @@ bool ScreenKit::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_screen && !m_shown) {
             m_shown = true;
             watchButtons();
-            // After the screen's own show handling, which may fill the inputs first.
-            QMetaObject::invokeMethod(this, &ScreenKit::giveFirstFocus, Qt::QueuedConnection);
+            // Before the screen's own show handling, which may still move the focus on purpose.
+            giveFirstFocus();
         }
         break;
     case QEvent::ReadOnlyChange:
@@ -227,8 +228,9 @@ void ScreenKit::enter(int index)
         static_cast<QAbstractButton *>(entry.widget.data())->click();
         return;
     }
+    // A read-only field is not being edited: nothing to check, Enter only moves on.
     Step step = Step::next();
-    if (entry.route && !run([&] { step = entry.route(); }))
+    if (entry.route && !isReadOnly(entry.widget) && !run([&] { step = entry.route(); }))
         step = Step::stay();
     go(step, index);
 }
@@ -243,14 +245,16 @@ void ScreenKit::go(const Step &step, int from)
     case Step::Kind::Stay:
         break;
     case Step::Kind::To:
-        if (step.m_target) {
+        if (step.m_target && step.m_target != m_entries.at(from).widget) {
             focus(step.m_target);
             return;
         }
-        break;
+        break; // back to the field itself: as refused
     case Step::Kind::Press:
         focus(step.m_target);
         static_cast<QAbstractButton *>(step.m_target)->click();
+        return;
+    case Step::Kind::Done:
         return;
     }
     // A refused field keeps the focus, even when a message box took it meanwhile, with its text
@@ -267,9 +271,15 @@ void ScreenKit::go(const Step &step, int from)
 
 QWidget *ScreenKit::neighbour(int index, int direction) const
 {
+    // A dialog's list is all of it: Tab goes round. A screen inside another window (the main
+    // window's column, a workspace screen) hands Tab on past its ends to the window's own order.
+    const bool round = qobject_cast<QDialog *>(m_screen);
     const int n = int(m_entries.size());
     for (int step = 1; step < n; ++step) {
-        QWidget *w = m_entries.at(((index + direction * step) % n + n) % n).widget;
+        const int i = index + direction * step;
+        if (!round && (i < 0 || i >= n))
+            return nullptr;
+        QWidget *w = m_entries.at((i % n + n) % n).widget;
         if (canTakeFocus(w))
             return w;
     }
@@ -288,7 +298,11 @@ QWidget *ScreenKit::nextAfter(int index) const
 
 void ScreenKit::giveFirstFocus()
 {
+    // The named start, else the first entry to type in, else the first that takes the focus.
     QWidget *target = m_start;
+    for (int i = 0; !target && i < m_entries.size(); ++i)
+        if (canTakeFocus(m_entries.at(i).widget) && !isReadOnly(m_entries.at(i).widget))
+            target = m_entries.at(i).widget;
     for (int i = 0; !target && i < m_entries.size(); ++i)
         if (canTakeFocus(m_entries.at(i).widget))
             target = m_entries.at(i).widget;

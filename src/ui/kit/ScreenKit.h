@@ -22,12 +22,14 @@ class QWidget;
 //     keys->button(saveButton, [this] { onSave(); });
 //     keys->onError([this] { refill(); });
 //
-// The list is the tab order (Tab and Shift+Tab go round it) and the Enter walk. Its first entry
-// gets the focus when the screen is first shown (startAt() names another). Enter in a field runs
-// its check: a check that refuses keeps the focus in the field (its text selected), one that
-// passes moves the focus to the next field of the walk, passing over entries set aside and
-// those disabled, hidden or read-only. Enter on a focused button presses it, listed or not. A
-// memo passes Tab on and keeps Enter for its new lines.
+// The list is the tab order (in a dialog Tab and Shift+Tab go round it; elsewhere they go on
+// past its ends in the window's order) and the Enter walk. Its first entry open for typing gets
+// the focus when the screen is first shown (startAt() names another). Enter in a field runs its
+// check: a check that refuses keeps the focus in the field (its text selected), one that passes
+// moves the focus to the next field of the walk, passing over entries set aside and those
+// disabled, hidden or read-only (a read-only field is not checked). Enter on a focused button
+// presses it, listed or not. A memo passes Tab on and keeps Enter for its new lines. Read-only
+// inputs of the list sit on the window's colour.
 //
 // Every action (a button's click by mouse, Enter, Space or mnemonic; a shortcut) and every check
 // runs through run(): a database error stops it, is shown through the program's one error sink
@@ -47,10 +49,11 @@ public:
         static Step stay() { return Step(Kind::Stay, nullptr); }  // the focus stays in the field
         static Step to(QWidget *w) { return Step(Kind::To, w); }  // straight to w (null: stay)
         static Step press(QAbstractButton *b);                    // to the button, and press it
+        static Step done() { return Step(Kind::Done, nullptr); }  // the route placed the focus itself
 
     private:
         friend class ScreenKit;
-        enum class Kind { Next, Stay, To, Press };
+        enum class Kind { Next, Stay, To, Press, Done };
         Step(Kind kind, QWidget *target) : m_kind(kind), m_target(target) {}
         Kind m_kind;
         QWidget *m_target;
@@ -82,7 +85,7 @@ public:
     QAbstractButton *button(QAbstractButton *button, Action action, Walk walk = Walk::InWalk);
 
     // The widget that gets the focus when the screen is first shown (default: the first entry
-    // that can take it). Called later, it moves the focus there at once.
+    // open for typing). Called once the screen is shown, it moves the focus there at once.
     void startAt(QWidget *widget);
     // Puts the screen back in step with the database after an action or a check failed on a
     // database error.
@@ -111,7 +114,7 @@ private:
     void enter(int index);
     void go(const Step &step, int from);
     QWidget *nextAfter(int index) const;
-    QWidget *neighbour(int index, int direction) const; // Tab and Shift+Tab, round the list
+    QWidget *neighbour(int index, int direction) const; // Tab and Shift+Tab
     void giveFirstFocus();
     void watchButtons();
     static bool isButton(const QWidget *w);

@@ -2,12 +2,14 @@
 
 #include "data/lists/ListModel.h"
 #include "forms/lists/ListForm.h"
+#include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -19,18 +21,18 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     auto *top = new QHBoxLayout;
     searchBox = new QLineEdit(this);
-    searchBox->setAccessibleName(QStringLiteral("查询内容"));
     searchModeBox = new QComboBox(this);
     searchModeBox->addItems(form.declaration().searchLabels());
-    searchModeBox->setAccessibleName(QStringLiteral("查询方式"));
     findButton = new QPushButton(QStringLiteral("查询[&F]"), this);
     sortBox = new QComboBox(this);
     sortBox->addItems(form.declaration().sortLabels());
     sortBox->setCurrentIndex(-1);
-    sortBox->setAccessibleName(QStringLiteral("排序"));
+    top->addWidget(ScreenKit::caption(searchBox, QStringLiteral("查询内容：")));
     top->addWidget(searchBox, 1);
+    top->addWidget(ScreenKit::caption(searchModeBox, QStringLiteral("查询方式：")));
     top->addWidget(searchModeBox);
     top->addWidget(findButton);
+    top->addWidget(ScreenKit::caption(sortBox, QStringLiteral("排序：")));
     top->addWidget(sortBox);
     layout->addLayout(top);
 
@@ -49,6 +51,11 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     // Fixed row heights: the grid never measures rows, however many are fetched.
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(22);
+    QList<int> money;
+    for (int i = 0; i < form.declaration().columns.size(); ++i)
+        if (form.declaration().columns.at(i).format == ListFormat::Money)
+            money << i;
+    GridLook::apply(grid, money);
     layout->addWidget(grid, 1);
 
     setFocusProxy(searchBox);

@@ -1,6 +1,7 @@
 #include "ui/maintenance/TForm_backuppath.h"
 
-#include "ui/app/FormLayout.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,9 @@ TForm_backuppath::TForm_backuppath(AppContext &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("该文件为系统退出时的数据备份目标文件。"), this));
     auto *row = new QHBoxLayout;
-    pathEdit = FormLayout::addField(row, QStringLiteral("备份目标文件："));
+    pathEdit = new QLineEdit(this);
+    row->addWidget(ScreenKit::caption(pathEdit, QStringLiteral("备份目标文件：")));
+    row->addWidget(pathEdit, 1);
     browseButton = new QPushButton(QStringLiteral("..."), this);
     browseButton->setAccessibleName(QStringLiteral("选择备份目标文件"));
     row->addWidget(browseButton);
@@ -28,19 +31,22 @@ TForm_backuppath::TForm_backuppath(AppContext &ctx, QWidget *parent)
     layout->addLayout(buttons);
     resize(520, height());
 
-    m_form.load();
-    pathEdit->setText(m_form.path);
-
-    connect(browseButton, &QPushButton::clicked, this, [this] {
+    // The path, then "确定[&O]"; "..." is passed over by Enter and, once a file is chosen, hands
+    // the focus to "确定[&O]".
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    keys->field(pathEdit);
+    keys->button(browseButton, [this] {
         if (m_form.choose()) {
             pathEdit->setText(m_form.path);
-            okButton->setFocus();
+            ScreenKit::focus(okButton);
         }
-    });
-    connect(okButton, &QPushButton::clicked, this, [this] {
+    }, ScreenKit::Walk::Aside);
+    keys->button(okButton, [this] {
         m_form.path = pathEdit->text();
         if (m_form.confirm())
             accept();
     });
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    keys->button(cancelButton, [this] { reject(); });
+    keys->run([this] { m_form.load(); });
+    pathEdit->setText(m_form.path);
 }

@@ -3,15 +3,18 @@
 #include "forms/app/Prompter.h"
 #include "print/print/ReportLayout.h"
 #include "print/print/ReportPainter.h"
+#include "ui/kit/ScreenKit.h"
 #include "ui/print/PreviewPageView.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -41,6 +44,9 @@ TForm_Preview::TForm_Preview(Prompter &prompter, std::shared_ptr<PageStore> stor
       m_prompter(prompter), m_store(std::move(store)), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setWindowTitle(QStringLiteral("打印"));
+    // Opens filling the screen, also where no window manager maximises it.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 
     auto *layout = new QVBoxLayout(this);
@@ -80,6 +86,19 @@ TForm_Preview::TForm_Preview(Prompter &prompter, std::shared_ptr<PageStore> stor
     m_status = new QLabel(status);
     status->addWidget(m_status, 1);
     layout->addWidget(status);
+
+    // The page takes the focus; the pages turn with Page Up/Down, Home and End, Ctrl+P prints,
+    // Ctrl+S exports and Escape leaves, each as its tool button does.
+    m_scroll->setFocusPolicy(Qt::StrongFocus);
+    auto *keys = new ScreenKit(this, &m_prompter);
+    keys->field(m_scroll);
+    const QList<QPair<QKeySequence, void (TForm_Preview::*)()>> shortcuts = {
+        {QKeySequence(Qt::Key_PageDown), &TForm_Preview::nextPage}, {QKeySequence(Qt::Key_PageUp), &TForm_Preview::previousPage},
+        {QKeySequence(Qt::Key_Home), &TForm_Preview::firstPage},    {QKeySequence(Qt::Key_End), &TForm_Preview::lastPage},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), &TForm_Preview::print}, {QKeySequence(Qt::CTRL | Qt::Key_S), &TForm_Preview::exportPdf},
+    };
+    for (const auto &[sequence, slot] : shortcuts)
+        keys->shortcut(this, sequence, [this, slot = slot] { (this->*slot)(); });
 
     connect(m_store.get(), &PageStore::progress, this, &TForm_Preview::onProgress);
     connect(m_store.get(), &PageStore::finished, this, &TForm_Preview::onProgress);

@@ -1,23 +1,11 @@
 #pragma once
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHash>
-#include <QLabel>
 #include <QStringList>
 
-// Small helpers the repair screens share to build their inputs.
+// Small helpers the repair screens share to fill their inputs.
 namespace RepairWidgets {
-
-// Places "caption [input]" at row/column of a grid; the caption names the input.
-inline void place(QGridLayout *grid, int row, int column, const QString &caption, QWidget *input, int span = 1)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(input);
-    input->setAccessibleName(caption);
-    grid->addWidget(label, row, column);
-    grid->addWidget(input, row, column + 1, 1, span);
-}
 
 // Refills a combo box's list and keeps its text.
 inline void setItems(QComboBox *box, const QStringList &items)

@@ -2,12 +2,14 @@
 
 #include "forms/app/AppContext.h"
 #include "ui/print/RepairDocuments.h"
+#include "ui/kit/ScreenKit.h"
 #include "ui/repair/RepairWidgets.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -57,55 +59,51 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(
     onSiteBox = new QCheckBox(QStringLiteral("上门服务"), this);
     warrantyBox = new QCheckBox(QStringLiteral("保内"), this);
 
-    using RepairWidgets::place;
+    auto place = [grid](int row, int column, const QString &caption, QWidget *input, int span = 1) {
+        grid->addWidget(ScreenKit::caption(input, caption), row, column);
+        grid->addWidget(input, row, column + 1, 1, span);
+    };
     for (int column : {1, 3, 5})
         grid->setColumnMinimumWidth(column, 170);
-    place(grid, 0, 0, QStringLiteral("业务编号："), numberEdit);
-    place(grid, 0, 2, QStringLiteral("经办人："), handledByEdit);
-    auto *when = new QWidget(this);
-    auto *whenRow = new QHBoxLayout(when);
-    whenRow->setContentsMargins(0, 0, 0, 0);
-    whenRow->addWidget(dateEdit);
+    place(0, 0, QStringLiteral("业务编号："), numberEdit);
+    place(0, 2, QStringLiteral("经办人："), handledByEdit);
+    auto *whenRow = new QHBoxLayout;
+    whenRow->addWidget(dateEdit, 1);
     whenRow->addWidget(timeEdit);
-    place(grid, 0, 4, QStringLiteral("接修时间："), when);
-    dateEdit->setAccessibleName(QStringLiteral("接修时间："));
-    auto *who = new QWidget(this);
-    auto *whoRow = new QHBoxLayout(who);
-    whoRow->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(ScreenKit::caption(dateEdit, QStringLiteral("接修时间：")), 0, 4);
+    timeEdit->setAccessibleName(QStringLiteral("接修时刻"));
+    grid->addLayout(whenRow, 0, 5);
+    auto *whoRow = new QHBoxLayout;
     whoRow->addWidget(customerEdit, 1);
     whoRow->addWidget(pickButton);
-    place(grid, 1, 0, QStringLiteral("客户名称："), who);
-    customerEdit->setAccessibleName(QStringLiteral("客户名称："));
-    place(grid, 1, 2, QStringLiteral("联 系 人："), contactEdit);
-    place(grid, 1, 4, QStringLiteral("客户类别："), classBox);
-    place(grid, 2, 0, QStringLiteral("联系电话："), phoneEdit);
-    place(grid, 2, 2, QStringLiteral("客户地址："), addressEdit);
-    place(grid, 2, 4, QStringLiteral("乘车路线："), routeEdit);
-    place(grid, 3, 0, QStringLiteral("修物名称："), itemNameEdit);
-    place(grid, 3, 2, QStringLiteral("修物类别："), categoryBox);
-    place(grid, 3, 4, QStringLiteral("品牌："), brandBox);
-    place(grid, 4, 0, QStringLiteral("编号/SN："), serialEdit);
-    place(grid, 4, 2, QStringLiteral("随机附件："), accessoriesEdit);
-    place(grid, 4, 4, QStringLiteral("预收款："), prepaymentEdit);
-    place(grid, 5, 0, QStringLiteral("故障描述："), faultBox, 3);
-    place(grid, 5, 4, QStringLiteral("技术员："), technicianBox);
-    place(grid, 6, 0, QStringLiteral("备    注："), remarksEdit, 3);
-    kindBox->setAccessibleName(QStringLiteral("送修类别"));
-    grid->addWidget(kindBox, 6, 5);
-    place(grid, 7, 0, QStringLiteral("预约上门服务时间："), appointmentEdit);
-    grid->addWidget(onSiteBox, 7, 2);
-    grid->addWidget(warrantyBox, 7, 3);
+    grid->addWidget(ScreenKit::caption(customerEdit, QStringLiteral("客户名称：")), 1, 0);
+    grid->addLayout(whoRow, 1, 1);
+    place(1, 2, QStringLiteral("联 系 人："), contactEdit);
+    place(1, 4, QStringLiteral("客户类别："), classBox);
+    place(2, 0, QStringLiteral("联系电话："), phoneEdit);
+    place(2, 2, QStringLiteral("客户地址："), addressEdit);
+    place(2, 4, QStringLiteral("乘车路线："), routeEdit);
+    place(3, 0, QStringLiteral("修物名称："), itemNameEdit);
+    place(3, 2, QStringLiteral("修物类别："), categoryBox);
+    place(3, 4, QStringLiteral("品牌："), brandBox);
+    place(4, 0, QStringLiteral("编号/SN："), serialEdit);
+    place(4, 2, QStringLiteral("随机附件："), accessoriesEdit);
+    place(4, 4, QStringLiteral("预收款："), prepaymentEdit);
+    place(5, 0, QStringLiteral("故障描述："), faultBox, 3);
+    place(5, 4, QStringLiteral("技术员："), technicianBox);
+    place(6, 0, QStringLiteral("备    注："), remarksEdit, 3);
+    place(6, 4, QStringLiteral("送修类别："), kindBox);
+    place(7, 0, QStringLiteral("预约上门服务时间："), appointmentEdit);
+    grid->addWidget(onSiteBox, 7, 2, 1, 2);
+    grid->addWidget(warrantyBox, 7, 4, 1, 2);
 
     auto *buttons = new QHBoxLayout;
     registerButton = new QPushButton(RegForm::RegisterCaption, this);
     receiptButton = new QPushButton(QStringLiteral("凭证[&P]"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
     buttons->addStretch();
-    for (QPushButton *b : {registerButton, receiptButton, exitButton}) {
-        b->setAutoDefault(false);
+    for (QPushButton *b : {registerButton, receiptButton, exitButton})
         buttons->addWidget(b);
-    }
-    pickButton->setAutoDefault(false);
     outer->addLayout(buttons);
 
     m_fields = {{numberEdit, F::Number},       {handledByEdit, F::HandledBy}, {customerEdit, F::Customer},
@@ -114,21 +112,48 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(
                 {categoryBox, F::ItemCategory}, {brandBox, F::Brand},         {serialEdit, F::Serial},
                 {accessoriesEdit, F::Accessories}, {prepaymentEdit, F::Prepayment}, {faultBox, F::Fault},
                 {technicianBox, F::Technician}, {appointmentEdit, F::Appointment}};
-    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
-        auto *w = static_cast<QWidget *>(it.key());
-        w->installEventFilter(this);
-        if (auto *c = qobject_cast<QComboBox *>(w); c && c->lineEdit()) {
-            c->lineEdit()->installEventFilter(this);
-        }
-    }
+
+    // The screen's order: Tab and Enter walk it; the customer name looks the customer up, the
+    // technician leads to "登记[&R]" past the inputs beside the remarks.
+    using Walk = ScreenKit::Walk;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    auto checked = [this](F field) {
+        return [this, field] {
+            collect();
+            return m_form.checkOnEnter(field);
+        };
+    };
+    m_keys->field(numberEdit);
+    m_keys->field(handledByEdit);
+    m_keys->field(dateEdit);
+    m_keys->field(timeEdit);
+    m_keys->route(customerEdit, [this] {
+        collect();
+        const F target = m_form.lookUpCustomer();
+        fill();
+        return ScreenKit::Step::to(widget(target));
+    });
+    m_keys->button(pickButton, [this] { onPick(); }, Walk::Aside);
+    for (QWidget *w : std::initializer_list<QWidget *>{contactEdit, classBox, phoneEdit, addressEdit, routeEdit,
+                                                       itemNameEdit, categoryBox, brandBox, serialEdit, accessoriesEdit,
+                                                       prepaymentEdit, faultBox, technicianBox})
+        m_keys->field(w, checked(m_fields.value(w)));
+    m_keys->field(remarksEdit);
+    m_keys->field(kindBox, {}, Walk::Aside);
+    m_keys->field(appointmentEdit, {}, Walk::Aside);
+    m_keys->field(onSiteBox, {}, Walk::Aside);
+    m_keys->field(warrantyBox, {}, Walk::Aside);
+    m_keys->button(registerButton, [this] { onRegister(); });
+    m_keys->button(receiptButton, [this] { onReceipt(); });
+    m_keys->button(exitButton, [this] { reject(); });
+    m_keys->shortcut(customerEdit, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { onPick(); });
+    m_keys->startAt(customerEdit);
+    // After a database error the screen shows what the form holds, which is what was stored.
+    m_keys->onError([this] { fill(); });
 
     showReceipt = [this](const RepairJob &job) {
         RepairDocuments::showReceipt(m_ctx, job, ReceiptSource::Registration, this);
     };
-    connect(registerButton, &QPushButton::clicked, this, &TForm_reg::onRegister);
-    connect(receiptButton, &QPushButton::clicked, this, &TForm_reg::onReceipt);
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(pickButton, &QPushButton::clicked, this, &TForm_reg::onPick);
 }
 
 QWidget *TForm_reg::widget(F field) const
@@ -138,8 +163,7 @@ QWidget *TForm_reg::widget(F field) const
 
 void TForm_reg::focus(F field)
 {
-    if (QWidget *w = widget(field))
-        w->setFocus();
+    ScreenKit::focus(widget(field));
 }
 
 void TForm_reg::showEvent(QShowEvent *event)
@@ -148,7 +172,7 @@ void TForm_reg::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    started(m_form.show());
+    m_keys->run([this] { started(m_form.show()); });
 }
 
 void TForm_reg::started(bool ok)
@@ -156,7 +180,7 @@ void TForm_reg::started(bool ok)
     fill();
     if (ok) {
         fillLists();
-        customerEdit->setFocus();
+        focus(F::Customer);
     }
 }
 
@@ -204,50 +228,6 @@ void TForm_reg::fill()
     registerButton->setText(m_form.buttonCaption());
 }
 
-bool TForm_reg::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        QObject *owner = watched;
-        if (!m_fields.contains(owner) && watched->parent() && m_fields.contains(watched->parent()))
-            owner = watched->parent(); // the line edit inside a combo box
-        if (m_fields.contains(owner)) {
-            const F field = m_fields.value(owner);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                onEnter(field);
-                return true;
-            }
-            // Ctrl+S in the customer name opens the picker.
-            if (field == F::Customer && key->modifiers() & Qt::ControlModifier && key->key() == Qt::Key_S) {
-                onPick();
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TForm_reg::onEnter(F field)
-{
-    collect();
-    if (field == F::Customer) {
-        const F target = m_form.lookUpCustomer();
-        fill();
-        focus(target);
-        return;
-    }
-    const F target = m_form.next(field);
-    if (target == F::None) {
-        focusNextChild();
-        return;
-    }
-    if (!m_form.checkOnEnter(field)) {
-        focus(field);
-        return;
-    }
-    focus(target);
-}
-
 void TForm_reg::onRegister()
 {
     collect();
@@ -273,6 +253,6 @@ void TForm_reg::onPick()
         collect();
         m_form.takeCustomer(*picked);
         fill();
-        itemNameEdit->setFocus();
+        focus(F::ItemName);
     }
 }

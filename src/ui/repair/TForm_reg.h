@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTimeEdit;
+class ScreenKit;
 struct AppContext;
 
 // "维修登记": registers a repair job at the counter and prints its pickup receipt.
@@ -40,7 +41,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void collect();
@@ -49,11 +49,11 @@ private:
     // After the form was shown or started anew: the screen refilled; on success the lists and
     // the first input.
     void started(bool ok);
-    void onEnter(RegForm::Field field);
     void focus(RegForm::Field field);
 
     AppContext &m_ctx;
     RegForm m_form;
     QHash<QObject *, RegForm::Field> m_fields;
+    ScreenKit *m_keys = nullptr;
     bool m_shown = false;
 };

@@ -3,10 +3,13 @@
 #include "core/app/DateText.h"
 #include "forms/app/AppContext.h"
 #include "forms/repair/RepairInput.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
 #include "ui/print/RepairDocuments.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -21,6 +24,8 @@ const QString JobPage = QStringLiteral("业务情况");
 const QString CustomerPage = QStringLiteral("客户情况");
 const QString FeePage = QStringLiteral("费用情况");
 const QString PartsPage = QStringLiteral("更换配件");
+const QString IntakeCaption = QStringLiteral("接修时间：");
+const QString IntakeTimeKey = QStringLiteral("接修时间"); // the time beside the intake date
 
 QString inputText(QWidget *w)
 {
@@ -43,70 +48,105 @@ TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer,
     auto *layout = new QVBoxLayout(this);
     pages = new QTabWidget(this);
     layout->addWidget(pages, 1);
+    m_keys = new ScreenKit(this, ctx.prompter);
 
+    // A page of captioned inputs in two columns, read row by row; a memo takes a whole row. The
+    // keys walk the inputs in the order they are read.
     auto page = [this](const QString &name, const QStringList &captions, const QStringList &memos,
                        const QStringList &readOnly) {
         auto *w = new QWidget;
-        auto *form = new QFormLayout(w);
+        auto *grid = new QGridLayout(w);
+        grid->setColumnStretch(1, 1);
+        grid->setColumnStretch(3, 1);
+        int row = 0, column = 0;
         for (const QString &c : captions) {
             QWidget *input;
-            if (memos.contains(c)) {
+            const bool memo = memos.contains(c);
+            if (memo) {
                 auto *m = new QPlainTextEdit(w);
-                m->setMaximumHeight(50);
+                m->setFixedHeight(48);
                 input = m;
+                if (column) {
+                    ++row;
+                    column = 0;
+                }
             } else {
                 auto *e = new QLineEdit(w);
                 e->setReadOnly(readOnly.contains(c));
                 input = e;
             }
-            input->setAccessibleName(c);
-            form->addRow(c, input);
+            grid->addWidget(ScreenKit::caption(input, c), row, column * 2);
             m_inputs.insert(name + u'/' + c, input);
+            m_keys->field(input);
+            if (c == IntakeCaption) {
+                // The intake has two fields: the date and, beside it, the time.
+                auto *time = new QLineEdit(w);
+                time->setAccessibleName(QStringLiteral("接修时刻"));
+                m_inputs.insert(name + u'/' + IntakeTimeKey, time);
+                m_keys->field(time);
+                auto *when = new QHBoxLayout;
+                when->addWidget(input, 3);
+                when->addWidget(time, 2);
+                grid->addLayout(when, row, column * 2 + 1);
+            } else {
+                grid->addWidget(input, row, column * 2 + 1, 1, memo ? 3 : 1);
+            }
+            if (memo || column == 1) {
+                ++row;
+                column = 0;
+            } else {
+                column = 1;
+            }
         }
         pages->addTab(w, name);
-        return form;
+        return grid;
     };
-    QFormLayout *jobForm = page(JobPage,
+    auto endPage = [](QGridLayout *grid) { grid->setRowStretch(grid->rowCount(), 1); };
+    QGridLayout *jobGrid = page(JobPage,
                                 {"业务编号：", "当前状态：", "接修时间：", "经办人：", "修物名称：", "返还日期：",
-                                 "服务方式：", "编号/SN：", "品牌：", "类别：", "随机附件：", "故障描述：", "技术员：",
-                                 "送修类型：", "维修小结：", "取消原因：", "备注：", "上门时间：", "预约时间："},
+                                 "服务方式：", "编号/SN：", "品牌：", "类别：", "随机附件：", "技术员：", "送修类型：",
+                                 "取消原因：", "上门时间：", "预约时间：", "故障描述：", "维修小结：", "备注："},
                                 {"故障描述：", "维修小结：", "备注："}, {"业务编号："});
-    // The intake has two fields: the date and the time.
-    auto *intakeTime = new QLineEdit(pages->widget(0));
-    intakeTime->setAccessibleName(QStringLiteral("接修时间"));
-    m_inputs.insert(JobPage + QStringLiteral("/接修时间"), intakeTime);
-    jobForm->addRow(QString(), intakeTime);
     dispatchedBox = new QCheckBox(QStringLiteral("已经派工"), pages->widget(0));
     warrantyBox = new QCheckBox(QStringLiteral("保内"), pages->widget(0));
-    jobForm->addRow(dispatchedBox, warrantyBox);
-    page(CustomerPage,
+    auto *ticks = new QHBoxLayout;
+    ticks->addWidget(dispatchedBox);
+    ticks->addWidget(warrantyBox);
+    ticks->addStretch(1);
+    jobGrid->addLayout(ticks, jobGrid->rowCount(), 1, 1, 3);
+    endPage(jobGrid);
+    m_keys->field(dispatchedBox, {}, ScreenKit::Walk::Aside);
+    m_keys->field(warrantyBox, {}, ScreenKit::Walk::Aside);
+    endPage(page(CustomerPage,
          {"客户名称：", "类别：", "所属单位：", "联系人：", "电  话：", "电子邮件：", "邮编：", "地  址：",
-          "物资主管：", "税号：", "帐号：", "备注：", "乘车路线："},
-         {"备注："}, {"客户名称："});
-    page(FeePage,
-         {"配件费：", "附 加 费：", "维 修 费：", "费用合计：", "预付费：", "附加费说明：", "返修退款：", "实际收费：",
-          "收款方式："},
-         {}, {});
+          "物资主管：", "税号：", "帐号：", "乘车路线：", "备注："},
+         {"备注："}, {"客户名称："}));
+    endPage(page(FeePage,
+         {"配件费：", "附 加 费：", "维 修 费：", "费用合计：", "预付费：", "返修退款：", "实际收费：", "收款方式：",
+          "附加费说明："},
+         {}, {}));
     partsGrid = new QTableWidget(0, 5, this);
     partsGrid->setHorizontalHeaderLabels({"配件编号", "配件", "数目", "单价", "SN"});
     partsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    partsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridLook::apply(partsGrid, {3});
     pages->addTab(partsGrid, PartsPage);
+    m_keys->field(partsGrid, {}, ScreenKit::Walk::Aside);
 
     auto *buttons = new QHBoxLayout;
     updateButton = new QPushButton(QStringLiteral("更新"), this);
     printButton = new QPushButton(QStringLiteral("打印[&P]"), this);
     closeButton = new QPushButton(QStringLiteral("关闭[&C]"), this);
     buttons->addStretch();
-    for (QPushButton *b : {updateButton, printButton, closeButton}) {
-        b->setAutoDefault(false);
+    for (QPushButton *b : {updateButton, printButton, closeButton})
         buttons->addWidget(b);
-    }
     layout->addLayout(buttons);
-    connect(updateButton, &QPushButton::clicked, this, &TForm_repairDetail::onUpdate);
-    connect(printButton, &QPushButton::clicked, this, &TForm_repairDetail::onPrint);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_keys->button(updateButton, [this] { onUpdate(); });
+    m_keys->button(printButton, [this] { onPrint(); });
+    m_keys->button(closeButton, [this] { reject(); });
+    resize(760, 560);
 
-    m_form.load(customer, number);
+    m_keys->run([&] { m_form.load(customer, number); });
     fill();
 }
 

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class ScreenKit;
 class QTabWidget;
 class QTableWidget;
 struct AppContext;
@@ -42,4 +43,5 @@ private:
     AppContext &m_ctx;
     RepairDetailForm m_form;
     QHash<QString, QWidget *> m_inputs; // page + "/" + caption
+    ScreenKit *m_keys = nullptr;
 };

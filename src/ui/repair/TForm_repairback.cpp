@@ -2,13 +2,15 @@
 
 #include "forms/app/AppContext.h"
 #include "ui/print/RepairDocuments.h"
+#include "ui/kit/ScreenKit.h"
 #include "ui/repair/RepairWidgets.h"
 #include "ui/repair/TForm_repairDetail.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -44,25 +46,28 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
     remarksEdit->setMaximumHeight(50);
     onSiteBox = new QCheckBox(QStringLiteral("上门维修"), this);
 
-    using RepairWidgets::place;
+    auto place = [grid](int row, int column, const QString &caption, QWidget *input, int span = 1) {
+        grid->addWidget(ScreenKit::caption(input, caption), row, column);
+        grid->addWidget(input, row, column + 1, 1, span);
+    };
     for (int column : {1, 3, 5})
         grid->setColumnMinimumWidth(column, 150);
-    place(grid, 0, 0, QStringLiteral("业务编号："), numberEdit);
-    place(grid, 0, 2, QStringLiteral("经办人："), handledByEdit);
-    place(grid, 0, 4, QStringLiteral("接修日期："), dateEdit);
-    place(grid, 1, 0, QStringLiteral("维修物编号："), serialEdit, 3);
+    place(0, 0, QStringLiteral("业务编号："), numberEdit);
+    place(0, 2, QStringLiteral("经办人："), handledByEdit);
+    place(0, 4, QStringLiteral("接修日期："), dateEdit);
+    place(1, 0, QStringLiteral("维修物编号："), serialEdit, 3);
     grid->addWidget(verifyButton, 1, 4);
-    place(grid, 2, 0, QStringLiteral("客户名称："), customerEdit, 3);
+    place(2, 0, QStringLiteral("客户名称："), customerEdit, 3);
     grid->addWidget(pickButton, 2, 4);
-    place(grid, 3, 0, QStringLiteral("联 系 人："), contactEdit);
-    place(grid, 3, 2, QStringLiteral("客户类别："), classBox);
-    place(grid, 3, 4, QStringLiteral("联系电话："), phoneEdit);
-    place(grid, 4, 0, QStringLiteral("修物名称："), itemNameEdit);
-    place(grid, 4, 2, QStringLiteral("随机附件："), accessoriesEdit);
-    place(grid, 5, 0, QStringLiteral("预收款："), prepaymentEdit);
-    place(grid, 5, 2, QStringLiteral("退款："), refundEdit);
-    place(grid, 6, 0, QStringLiteral("故障描述："), faultEdit, 5);
-    place(grid, 7, 0, QStringLiteral("备    注："), remarksEdit, 5);
+    place(3, 0, QStringLiteral("联 系 人："), contactEdit);
+    place(3, 2, QStringLiteral("客户类别："), classBox);
+    place(3, 4, QStringLiteral("联系电话："), phoneEdit);
+    place(4, 0, QStringLiteral("修物名称："), itemNameEdit);
+    place(4, 2, QStringLiteral("随机附件："), accessoriesEdit);
+    place(5, 0, QStringLiteral("预收款："), prepaymentEdit);
+    place(5, 2, QStringLiteral("退款："), refundEdit);
+    place(6, 0, QStringLiteral("故障描述："), faultEdit, 5);
+    place(7, 0, QStringLiteral("备    注："), remarksEdit, 5);
     grid->addWidget(onSiteBox, 8, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -70,8 +75,6 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
     receiptButton = new QPushButton(QStringLiteral("凭证"), this);
     exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
     buttons->addStretch();
-    for (QPushButton *b : {verifyButton, pickButton, registerButton, receiptButton, exitButton})
-        b->setAutoDefault(false);
     buttons->addWidget(registerButton);
     buttons->addWidget(receiptButton);
     buttons->addWidget(exitButton);
@@ -81,8 +84,51 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
                 {prepaymentEdit, F::Prepayment}, {refundEdit, F::Refund},       {numberEdit, F::Number},
                 {contactEdit, F::Contact},       {phoneEdit, F::Phone},         {accessoriesEdit, F::Accessories},
                 {classBox, F::CustomerClass},    {faultEdit, F::Fault},         {remarksEdit, F::Remarks}};
-    for (QLineEdit *e : {serialEdit, customerEdit, itemNameEdit, prepaymentEdit, refundEdit})
-        e->installEventFilter(this);
+
+    // The screen's order. Enter in the serial number verifies it, in the customer name looks
+    // the customer up, in the item name searches by name; the prepayment leads to the fault and
+    // the refund back to the prepayment.
+    using Step = ScreenKit::Step;
+    using Walk = ScreenKit::Walk;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->field(numberEdit);
+    m_keys->field(handledByEdit);
+    m_keys->field(dateEdit);
+    m_keys->route(serialEdit, [this] { return Step::to(verify()); });
+    m_keys->button(verifyButton, [this] { onVerify(); }, Walk::Aside);
+    m_keys->route(customerEdit, [this] {
+        collect();
+        const F target = m_form.lookUpCustomer();
+        fill();
+        return Step::to(widget(target));
+    });
+    m_keys->button(pickButton, [this] { onPick(); }, Walk::Aside);
+    m_keys->field(contactEdit);
+    m_keys->field(classBox);
+    m_keys->field(phoneEdit);
+    m_keys->route(itemNameEdit, [this] {
+        collect();
+        std::optional<RepairJob> job;
+        const F target = m_form.findByName(job);
+        return Step::to(job && target == F::None ? found(*job, true) : widget(target));
+    });
+    m_keys->field(accessoriesEdit);
+    m_keys->route(prepaymentEdit, [this] {
+        collect();
+        return Step::to(widget(m_form.checkOnEnter(F::Prepayment) ? F::Fault : F::Prepayment));
+    });
+    m_keys->route(refundEdit, [this] {
+        collect();
+        return Step::to(widget(m_form.checkOnEnter(F::Refund) ? F::Prepayment : F::Refund));
+    });
+    m_keys->field(faultEdit);
+    m_keys->field(remarksEdit);
+    m_keys->field(onSiteBox, {}, Walk::Aside);
+    m_keys->button(registerButton, [this] { onRegister(); });
+    m_keys->button(receiptButton, [this] { onReceipt(); });
+    m_keys->button(exitButton, [this] { reject(); });
+    m_keys->startAt(serialEdit);
+    m_keys->onError([this] { fill(); });
 
     showEarlier = [this](const RepairJob &job) {
         TForm_repairDetail detail(m_ctx, job.customer, job.number, job.stockOutBill, this);
@@ -91,11 +137,6 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent) : QDialog(p
     showReceipt = [this](const RepairJob &job) {
         RepairDocuments::showReceipt(m_ctx, job, ReceiptSource::Rework, this);
     };
-    connect(verifyButton, &QPushButton::clicked, this, &TForm_repairback::onVerify);
-    connect(registerButton, &QPushButton::clicked, this, &TForm_repairback::onRegister);
-    connect(receiptButton, &QPushButton::clicked, this, &TForm_repairback::onReceipt);
-    connect(pickButton, &QPushButton::clicked, this, &TForm_repairback::onPick);
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm_repairback::showEvent(QShowEvent *event)
@@ -104,20 +145,19 @@ void TForm_repairback::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    started(m_form.show());
+    m_keys->run([this] { started(m_form.show()); });
 }
 
 void TForm_repairback::started(bool ok)
 {
     fill();
     if (ok)
-        serialEdit->setFocus();
+        focus(F::Serial);
 }
 
 void TForm_repairback::focus(F field)
 {
-    if (QWidget *w = field == F::Register ? registerButton : RepairWidgets::inputOf(m_fields, field))
-        w->setFocus();
+    ScreenKit::focus(widget(field));
 }
 
 void TForm_repairback::collect()
@@ -139,62 +179,31 @@ void TForm_repairback::fill()
     registerButton->setText(m_form.buttonCaption());
 }
 
-bool TForm_repairback::eventFilter(QObject *watched, QEvent *event)
+QWidget *TForm_repairback::widget(F field) const
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_fields.contains(watched)) {
-            collect();
-            switch (m_fields.value(watched)) {
-            case F::Serial:
-                onVerify();
-                break;
-            case F::Customer:
-                focus(m_form.lookUpCustomer());
-                fill();
-                break;
-            case F::ItemName: {
-                std::optional<RepairJob> job;
-                const F target = m_form.findByName(job);
-                if (job && target == F::None)
-                    found(job, true);
-                else
-                    focus(target);
-                break;
-            }
-            case F::Prepayment:
-                focus(m_form.checkOnEnter(F::Prepayment) ? F::Fault : F::Prepayment);
-                break;
-            case F::Refund:
-                focus(m_form.checkOnEnter(F::Refund) ? F::Prepayment : F::Refund);
-                break;
-            default:
-                break;
-            }
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    return field == F::Register ? registerButton : RepairWidgets::inputOf(m_fields, field);
 }
 
-void TForm_repairback::found(const std::optional<RepairJob> &job, bool byName)
+QWidget *TForm_repairback::found(const RepairJob &job, bool byName)
 {
-    showEarlier(*job);
+    showEarlier(job);
     collect();
-    const F target = m_form.takeEarlier(*job, byName);
+    const F target = m_form.takeEarlier(job, byName);
     fill();
-    focus(target);
+    return widget(target);
 }
 
-void TForm_repairback::onVerify()
+QWidget *TForm_repairback::verify()
 {
     collect();
     std::optional<RepairJob> job;
     const F target = m_form.findBySerial(job);
-    if (job && target == F::None)
-        found(job, false);
-    else
-        focus(target);
+    return job && target == F::None ? found(*job, false) : widget(target);
+}
+
+void TForm_repairback::onVerify()
+{
+    ScreenKit::focus(verify());
 }
 
 void TForm_repairback::onRegister()
@@ -222,6 +231,6 @@ void TForm_repairback::onPick()
         collect();
         m_form.takeCustomer(*picked);
         fill();
-        registerButton->setFocus();
+        focus(F::Register);
     }
 }

@@ -10,6 +10,7 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class ScreenKit;
 struct AppContext;
 
 // "返修登记": finds the earlier job of an item that came back and registers the rework job.
@@ -37,7 +38,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void collect();
@@ -45,10 +45,15 @@ private:
     // After the form was shown or started anew: the screen refilled; on success the first input.
     void started(bool ok);
     void focus(RepairBackForm::Field field);
-    void found(const std::optional<RepairJob> &job, bool byName);
+    QWidget *widget(RepairBackForm::Field field) const;
+    // Verifies the serial number; the widget to focus next.
+    QWidget *verify();
+    // Shows the earlier job and takes it over; the widget to focus next.
+    QWidget *found(const RepairJob &job, bool byName);
 
     AppContext &m_ctx;
     RepairBackForm m_form;
     QHash<QObject *, RepairBackForm::Field> m_fields;
+    ScreenKit *m_keys = nullptr;
     bool m_shown = false;
 };
