@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,16 +48,26 @@ bool tabTo(QWidget *target, int most = 40)
     return focused() == target;
 }
 
-// The next modal window is the print preview: its document exported to a PDF file, then closed.
+// Waits until the modal window has the keyboard.
+void waitForKeys(QWidget *window)
+{
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_VERIFY(focused() && focused()->window() == window);
+}
+
+// The next modal window is the print preview: its document exported to a PDF file (Ctrl+S),
+// then left (Escape).
 void exportPreview(TestDatabase &t, const QString &path)
 {
     whenModal([&t, path](QWidget *w) {
         auto *preview = qobject_cast<TForm_Preview *>(w);
         QVERIFY(preview);
+        waitForKeys(preview);
         QTRY_VERIFY(preview->store().isFinished());
         t.prompter.files << path;
-        preview->action(QStringLiteral("导出PDF"))->trigger();
-        preview->exit();
+        press(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo::exists(path));
+        press(Qt::Key_Escape);
     });
 }
 
@@ -282,12 +293,11 @@ private slots:
         whenModal([&](QWidget *d) {
             auto *date = qobject_cast<TForm_selDate *>(d);
             QVERIFY(date);
-            QVERIFY(QTest::qWaitForWindowActive(date));
-            QTRY_VERIFY(focused() && focused()->window() == date);
+            waitForKeys(date);
             asked = date->windowTitle() == QStringLiteral("请选择派工时间");
             exportPreview(s.t, s.pdf("dispatch.pdf"));
-            QVERIFY(tabTo(date->okButton));
-            press(Qt::Key_Space);
+            enter(); // the date shown
+            enter(); // "确定"
         });
         enter();
         QVERIFY(asked);
@@ -329,11 +339,11 @@ private slots:
         QVERIFY(tabTo(w->cancelButton));
         whenModal([](QWidget *d) {
             QVERIFY(qobject_cast<TForm_repairCancel *>(d));
-            QVERIFY(QTest::qWaitForWindowActive(d));
-            QTRY_COMPARE(focused(), static_cast<TForm_repairCancel *>(d)->reasonEdit);
+            waitForKeys(d);
+            QCOMPARE(focused(), static_cast<TForm_repairCancel *>(d)->reasonEdit);
             type(QStringLiteral("客户不修了"));
-            enter();           // on to "确定"
-            press(Qt::Key_Space); // press it
+            enter(); // on to "确定"
+            enter(); // press it
         });
         enter();
         QCOMPARE(s.t.prompter.last(), QStringLiteral("该业务已经被取消。"));
@@ -411,8 +421,7 @@ private slots:
         whenModal([&s](QWidget *d) {
             auto *reg = qobject_cast<TForm_reg *>(d);
             QVERIFY(reg);
-            QVERIFY(QTest::qWaitForWindowActive(reg));
-            QTRY_VERIFY(focused() && focused()->window() == reg);
+            waitForKeys(reg);
             QTRY_COMPARE(focused(), reg->customerEdit);
             type(QStringLiteral("赵六"));
             enter();
@@ -433,7 +442,7 @@ private slots:
             enter(); // fault
             enter(); // technician: on to "登记[&R]"
             QCOMPARE(focused(), reg->registerButton);
-            press(Qt::Key_Space);
+            enter();
             QCOMPARE(s.t.prompter.last(), QStringLiteral("登记完成！"));
             press(Qt::Key_Escape);
         });
@@ -453,8 +462,7 @@ private slots:
         enter();
         whenModal([](QWidget *d) {
             QVERIFY(d->inherits("TForm_fittings"));
-            QVERIFY(QTest::qWaitForWindowActive(d));
-            QTRY_VERIFY(focused() && focused()->window() == d);
+            waitForKeys(d);
             QVERIFY(tabTo(d->findChild<QTableView *>()));
             enter();
         });

@@ -4,6 +4,7 @@
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
 #include "ui/catalogs/TForm_fittings.h"
+#include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
 
 #include <QGridLayout>
@@ -26,9 +27,8 @@ RepairPartsPanel::RepairPartsPanel(AppContext &ctx, RepairPartEditor &editor, QW
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setTabKeyNavigation(false);
     grid->verticalHeader()->setDefaultSectionSize(22);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    GridLook::apply(grid, {2, 4}); // "单价" and "合计"
     grid->setAccessibleName(QStringLiteral("更换配件"));
     layout->addWidget(grid, 1);
 
