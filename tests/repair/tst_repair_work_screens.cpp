@@ -254,6 +254,13 @@ private slots:
         const QString receipt = PdfText::compact(s.pdf("receipt.pdf"));
         QVERIFY2(receipt.contains(QStringLiteral("修好店维修取物凭证")), qPrintable(receipt));
         QVERIFY(receipt.contains(QStringLiteral("c1")));
+
+        // A note typed and the screen left: the note is written on the way out.
+        s.backToMain();
+        QVERIFY(tabTo(w->extraNoteEdit));
+        type(QStringLiteral("含上门费"));
+        s.main->closeCurrentScreen();
+        QCOMPARE(text(s.t, "附加费说明", "c1"), QStringLiteral("含上门费"));
     }
 
     // Repair handling: confirmation, condition and summary, dispatch with its bill, the fees by
