@@ -12,6 +12,8 @@ namespace DayCount {
 // the moment bound at its one "?", truncated toward zero (a date later today's gives 0 for
 // tomorrow, -1 for the day after); NULL when the column holds no date.
 QString wholeDaysSince(const QString &quotedDateColumn);
+// A condition: the column holds a date the expression above can count from.
+QString holdsDate(const QString &quotedDateColumn);
 // The value to bind for the moment.
 QVariant moment(const QDateTime &now);
 }

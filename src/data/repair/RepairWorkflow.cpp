@@ -23,7 +23,8 @@ void RepairWorkflow::refreshDaysInHand(const QStringList &states, const QString 
 {
     if (states.isEmpty())
         return;
-    const QString days = QStringLiteral("CAST(%1 AS TEXT) || '天'").arg(DayCount::wholeDaysSince(QStringLiteral("\"接修日期\"")));
+    const QString intake = QStringLiteral("\"接修日期\"");
+    const QString days = QStringLiteral("CAST(%1 AS TEXT) || '天'").arg(DayCount::wholeDaysSince(intake));
     QStringList marks;
     QVariantList stateValues;
     for (const QString &s : states) {
@@ -40,7 +41,7 @@ void RepairWorkflow::refreshDaysInHand(const QStringList &states, const QString 
         sql += QStringLiteral(" AND \"技术员\" || '' = ?");
         binds << technician;
     }
-    sql += QStringLiteral(" AND julianday(\"接修日期\") IS NOT NULL AND (\"已处理天数\" IS NULL OR \"已处理天数\" <> %1)").arg(days);
+    sql += QStringLiteral(" AND %1 AND (\"已处理天数\" IS NULL OR \"已处理天数\" <> %2)").arg(DayCount::holdsDate(intake), days);
     binds << moment;
     TransactionGuard tx(m_db);
     Sql::exec(m_db, sql, binds);
