@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only when some are missing.
+# zlib1g-dev: libxlsxwriter's link line names -lz, but its -dev package does not pull zlib's in.
 set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-charts-dev qt6-translations-l10n
-  libxlsxwriter-dev libbenchmark-dev
+  libxlsxwriter-dev zlib1g-dev libbenchmark-dev
   fonts-wqy-zenhei poppler-utils xvfb xauth xdotool
 )
 missing=()

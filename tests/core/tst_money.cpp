@@ -1,6 +1,8 @@
 #include "core/app/Money.h"
 
 #include <QTest>
+#include <limits>
+#include <stdexcept>
 
 class tst_money : public QObject
 {
@@ -26,6 +28,13 @@ private slots:
         QTest::newRow("two points") << "1.2.3" << false << 0LL;
         QTest::newRow("full-width digits") << "１２" << false << 0LL;
         QTest::newRow("overflow") << "99999999999999999999" << false << 0LL;
+        // Typed amounts stay below one trillion; beyond it a typo, not a price.
+        QTest::newRow("largest amount") << "999999999999.9999" << true << 9999999999999999LL;
+        QTest::newRow("largest negative") << "-999999999999.9999" << true << -9999999999999999LL;
+        QTest::newRow("one trillion") << "1000000000000" << false << 0LL;
+        QTest::newRow("minus one trillion") << "-1000000000000" << false << 0LL;
+        QTest::newRow("just below the int64 edge") << "922337203685477" << false << 0LL;
+        QTest::newRow("just beyond the int64 edge") << "922337203685479" << false << 0LL;
     }
     void parse()
     {
@@ -74,6 +83,53 @@ private slots:
         for (int i = 0; i < 1000; ++i)
             sum += *Money::parse("0.0001");
         QCOMPARE(sum.toText(), QString("0.1"));
+    }
+
+    // Sums and products of amounts never wrap into a wrong sign: they throw, and the save that
+    // needed them is abandoned before anything is written.
+    void arithmeticNeverWraps_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::newRow("a + b") << 0;
+        QTest::newRow("a - b") << 1;
+        QTest::newRow("a * n") << 2;
+        QTest::newRow("-a") << 3;
+        QTest::newRow("a += b") << 4;
+        QTest::newRow("a -= b") << 5;
+        QTest::newRow("whole amount") << 6;
+        QTest::newRow("rounded from double") << 7;
+    }
+    void arithmeticNeverWraps()
+    {
+        QFETCH(int, op);
+        const Money big = Money::fromUnits(std::numeric_limits<std::int64_t>::max() - 5);
+        const Money low = Money::fromUnits(std::numeric_limits<std::int64_t>::min() + 5);
+        const Money ten = Money::fromUnits(10);
+        auto run = [&] {
+            Money m = big;
+            switch (op) {
+            case 0: return big + ten;
+            case 1: return low - ten;
+            case 2: return big * 2;
+            case 3: return -Money::fromUnits(std::numeric_limits<std::int64_t>::min());
+            case 4: m += ten; return m;
+            case 5: m = low; m -= ten; return m;
+            case 6: return Money::fromWhole(std::numeric_limits<std::int64_t>::max() / 1000);
+            default: return Money::fromDoubleRounded(1e16);
+            }
+        };
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, run());
+        // The sums of real amounts still work right up to the edge.
+        QCOMPARE((big - ten + ten).units(), big.units());
+        QCOMPARE((low * 1).units(), low.units());
+    }
+
+    void extremeAmountsAsText()
+    {
+        QCOMPARE(Money::fromUnits(std::numeric_limits<std::int64_t>::min()).toText(),
+                 QString("-922337203685477.5808"));
+        QCOMPARE(Money::fromUnits(std::numeric_limits<std::int64_t>::max()).toText(),
+                 QString("922337203685477.5807"));
     }
 
     void roundedFromDouble()

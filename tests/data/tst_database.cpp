@@ -3,12 +3,14 @@
 #include "data/db/DbError.h"
 #include "data/db/Schema.h"
 #include "data/db/TransactionGuard.h"
+#include "data/customers/CustomerStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QTest>
 
 class tst_database : public QObject
@@ -137,6 +139,135 @@ private slots:
             tx.commit();
         }
         QCOMPARE(t.count("品牌目录"), 1);
+    }
+
+    // The engine errors a shop meets reach the operator as what happened and what to do, with the
+    // engine's own words kept as the last line for support.
+    void engineErrorsSayWhatToDo_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("disk full") << "full" << int(DbError::Kind::DiskFull) << "database or disk is full";
+        QTest::newRow("read-only") << "readonly" << int(DbError::Kind::ReadOnly) << "attempt to write a readonly database";
+        QTest::newRow("locked by another program") << "locked" << int(DbError::Kind::Locked) << "database is locked";
+        QTest::newRow("damaged page") << "damaged" << int(DbError::Kind::Damaged) << "database disk image is malformed";
+        QTest::newRow("not a database any more") << "notadb" << int(DbError::Kind::Damaged) << "file is not a database";
+    }
+    void engineErrorsSayWhatToDo()
+    {
+        QFETCH(QString, cause);
+        QFETCH(int, kind);
+        QFETCH(QString, words);
+        TestDatabase t;
+        CustomerStore customers(t.db());
+        auto add = [&](int i) {
+            CustomerRecord c;
+            c.name = QStringLiteral("客户%1").arg(i);
+            c.address = QString(200, QChar(0x8857));
+            customers.add(c);
+        };
+        const QString other = QStringLiteral("other-program");
+        std::function<void()> action = [&] { add(0); };
+        if (cause == "full") {
+            // The engine's own limit on the file's pages gives the very error a full disk gives.
+            t.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(t.scalar("PRAGMA page_count").toInt()));
+            action = [&] { for (int i = 0; i < 1000; ++i) add(i); };
+        } else if (cause == "readonly") {
+            t.exec("PRAGMA query_only = 1");
+        } else if (cause == "locked") {
+            t.exec("PRAGMA busy_timeout = 50");
+            QSqlDatabase c = QSqlDatabase::addDatabase("QSQLITE", other);
+            c.setDatabaseName(t.path());
+            QVERIFY(c.open());
+            QVERIFY(QSqlQuery(c).exec("BEGIN EXCLUSIVE"));
+        } else {
+            {
+                TransactionGuard tx(t.db()); // one commit, one sync
+                for (int i = 0; i < 300; ++i)
+                    add(i);
+                tx.commit();
+            }
+            QFile f(t.path());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (cause == "damaged") {
+                for (qint64 page = f.size() / 4096 / 2; page < f.size() / 4096; ++page) {
+                    f.seek(page * 4096);
+                    f.write(QByteArray(4096, '\x5A'));
+                }
+            } else {
+                f.write(QByteArray(100, 'x'));
+            }
+            f.close();
+            t.db().close(); // a later start: nothing of the file is cached
+            if (cause == "damaged")
+                t.db().open();
+            else
+                QVERIFY_THROWS_EXCEPTION(DbError, t.db().open());
+            action = [&] {
+                t.db().open();
+                customers.exists(QStringLiteral("无此人"));
+                add(1000);
+            };
+        }
+        try {
+            action();
+            QFAIL("no error");
+        } catch (const DbError &e) {
+            QCOMPARE(int(e.kind()), kind);
+            QVERIFY2(e.message().contains(words), qPrintable(e.message()));
+            const QStringList lines = e.operatorMessage().split(u'\n');
+            QCOMPARE(lines.first(), DbError::advice(e.kind()));
+            QCOMPARE(lines.last(), DbError::DetailPrefix + e.message());
+        }
+        if (QSqlDatabase::contains(other)) {
+            QSqlDatabase::database(other).close();
+            QSqlDatabase::removeDatabase(other);
+        }
+    }
+
+    // A real disk that fills up: the save is refused as "disk full", nothing of it is written, and
+    // the file stays sound. Needs a small file system of its own; skipped where none can be mounted.
+    void realDiskFull()
+    {
+        QTemporaryDir dir;
+        const QString mount = dir.filePath("small");
+        QDir().mkpath(mount);
+        auto run = [](const QStringList &args) {
+            QProcess p;
+            p.start(args.first(), args.mid(1));
+            return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        };
+        if (!run({"mount", "-t", "tmpfs", "-o", "size=640k", "tmpfs", mount}))
+            QSKIP("cannot mount a small file system here");
+        const QString path = QDir(mount).filePath("data1.1.mdb");
+        int saved = 0;
+        DbError::Kind kind = DbError::Kind::Refused;
+        {
+            Database::create(path);
+            Database db(path);
+            CustomerStore customers(db);
+            try {
+                for (; saved < 100000; ++saved) {
+                    CustomerRecord c;
+                    c.name = QStringLiteral("客户%1").arg(saved);
+                    c.address = QString(400, QChar(0x8857));
+                    customers.add(c);
+                }
+            } catch (const DbError &e) {
+                kind = e.kind();
+            }
+            QSqlQuery q(QSqlDatabase::database(db.connectionName()));
+            q.exec("SELECT COUNT(*) FROM 客户目录");
+            q.next();
+            QCOMPARE(q.value(0).toInt(), saved);
+            q.exec("PRAGMA integrity_check");
+            q.next();
+            QCOMPARE(q.value(0).toString(), QString("ok"));
+        }
+        run({"umount", mount});
+        QVERIFY(saved > 0);
+        QCOMPARE(int(kind), int(DbError::Kind::DiskFull));
     }
 
     // Each column type converts between shown text and stored value for the generic screens.

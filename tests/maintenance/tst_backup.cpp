@@ -1,9 +1,14 @@
 #include "TestDatabase.h"
+#include "data/customers/CustomerStore.h"
 #include "data/db/Database.h"
+#include "data/db/TransactionGuard.h"
+#include "forms/app/Startup.h"
 #include "forms/maintenance/BackupForm.h"
 #include "forms/maintenance/BackupPathForm.h"
 
 #include <QtTest>
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 QString inDir(const TestDatabase &t, const QString &name)
@@ -39,6 +44,84 @@ void writeText(const QString &path, const QByteArray &text)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(text);
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A database file of its own at path with the given customers.
+void makeDatabase(const QString &path, const QStringList &customers, int padding = 0)
+{
+    Database::create(path);
+    Database db(path);
+    CustomerStore store(db);
+    TransactionGuard tx(db); // one commit, one sync
+    for (const QString &name : customers) {
+        CustomerRecord c;
+        c.name = name;
+        c.address = QString(padding, QChar(0x8857));
+        store.add(c);
+    }
+    tx.commit();
+}
+
+// Spoils one page in the middle of the file and nothing else: the header, the version and the
+// tables still read, only the engine's check of every page finds it.
+void damageAPage(const QString &path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    const qint64 pageSize = 4096;
+    const qint64 pages = f.size() / pageSize;
+    QVERIFY(pages > 20);
+    f.seek((pages - 3) * pageSize + 8);
+    f.write(QByteArray(pageSize - 16, '\x5A'));
+}
+
+// The files an interrupted operation may leave; none must survive the next start.
+QStringList workFilesIn(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral("temp.mdb*"), QStringLiteral("*.partial*"), QStringLiteral("*.restore*"),
+                                QStringLiteral("*.work")},
+                               QDir::Files | QDir::Hidden);
+}
+
+// ---- A copy of the program that dies in the middle of an operation, run as this test program ----
+
+// Runs the operation of a real start-up on appDir and is killed at the rename number `at`, just
+// before the rename or just after it.
+int childInterrupt(const QStringList &a)
+{
+    const QString op = a.value(2), appDir = a.value(3), when = a.value(5), file = a.value(6);
+    const int at = a.value(4).toInt();
+    Startup::Result started = Startup::prepare(appDir, appDir + QStringLiteral("/vantrel"), appDir + QStringLiteral("/c.ini"));
+    if (!started.db)
+        return 2;
+    ScriptedPrompter prompter;
+    AppContext ctx;
+    ctx.AppDir = appDir;
+    ctx.db = started.db.get();
+    ctx.prompter = &prompter;
+    BackupForm form(ctx);
+    int calls = 0;
+    form.rename = [&](const QString &from, const QString &to) {
+        ++calls;
+        if (calls == at && when == QLatin1String("before"))
+            ::kill(::getpid(), SIGKILL);
+        const bool ok = DatabaseFiles::replaceByRename(from, to);
+        if (calls == at && when == QLatin1String("after"))
+            ::kill(::getpid(), SIGKILL);
+        return ok;
+    };
+    prompter.files << file;
+    if (op == QLatin1String("compact"))
+        return form.compact() ? 0 : 3;
+    if (op == QLatin1String("restore"))
+        return form.restore() ? 0 : 3;
+    return form.manualBackup() ? 0 : 3;
 }
 } // namespace
 
@@ -177,7 +260,9 @@ private slots:
         const QByteArray before = [&] { QFile f(t.path()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         t.prompter.files << chosen;
         QVERIFY(!BackupForm(t.ctx).restore());
-        QCOMPARE(t.prompter.texts(), QStringList{QStringLiteral("更新过程中出现异常！请退出系统再试一次。")});
+        QCOMPARE(t.prompter.texts().size(), 1);
+        QVERIFY2(t.prompter.last().startsWith(QStringLiteral("所选文件不是完好的数据备份，数据没有恢复，现有数据保持不变：\n") + chosen),
+                 qPrintable(t.prompter.last()));
         QFile f(t.path());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
@@ -211,22 +296,14 @@ private slots:
         QCOMPARE(customersIn(t.path()).size(), 2);
     }
 
-    void failedRenameLeavesAWorkingDatabase_data()
-    {
-        QTest::addColumn<int>("failingCall");
-        QTest::newRow("database to bak") << 1;
-        QTest::newRow("temp.mdb to database") << 2;
-    }
+    // The database is replaced by one rename over it; when that rename fails, the database is the
+    // one before, and the program writes to it.
     void failedRenameLeavesAWorkingDatabase()
     {
-        QFETCH(int, failingCall);
         TestDatabase t;
         addCustomer(t, QStringLiteral("赵六"));
         BackupForm form(t.ctx);
-        int calls = 0;
-        form.rename = [&](const QString &from, const QString &to) {
-            return ++calls != failingCall && DatabaseFiles::replaceByRename(from, to);
-        };
+        form.rename = [](const QString &, const QString &) { return false; };
         QVERIFY(!form.compact());
         QCOMPARE(t.prompter.shown.size(), 1);
         QVERIFY(t.prompter.shown.first().startsWith(QStringLiteral("error: ")));
@@ -234,6 +311,171 @@ private slots:
         QCOMPARE(t.scalar(QStringLiteral("SELECT 客户名称 FROM 客户目录")).toString(), QStringLiteral("赵六"));
         addCustomer(t, QStringLiteral("之后"));
         QCOMPARE(customersIn(t.path()).size(), 2);
+        QVERIFY(workFilesIn(t.dir()).isEmpty());
+    }
+
+    // A program killed at any moment of a backup, restore or compaction leaves a complete database
+    // file, which the next start opens, with everything in it; the next start also clears the
+    // work files the operation left.
+    void interruptedOperationLeavesAWholeDatabase_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QString>("when");
+        for (const char *when : {"before", "after"}) {
+            QTest::addRow("compaction, %s rename 1", when) << "compact" << 1 << when;
+            QTest::addRow("compaction, %s rename 2", when) << "compact" << 2 << when;
+            QTest::addRow("restore, %s rename 1", when) << "restore" << 1 << when;
+            QTest::addRow("backup, %s rename 1", when) << "backup" << 1 << when;
+        }
+    }
+    void interruptedOperationLeavesAWholeDatabase()
+    {
+        QFETCH(QString, op);
+        QFETCH(int, at);
+        QFETCH(QString, when);
+        QTemporaryDir app;
+        QTemporaryDir elsewhere;
+        const QStringList live = {QStringLiteral("甲"), QStringLiteral("乙")};
+        const QStringList restored = {QStringLiteral("丙")};
+        makeDatabase(QDir(app.path()).filePath(QStringLiteral("data1.1.mdb")), live);
+        QString file;
+        if (op == QLatin1String("restore")) {
+            file = elsewhere.filePath(QStringLiteral("data.mdb"));
+            makeDatabase(file, restored);
+        } else if (op == QLatin1String("backup")) {
+            file = elsewhere.filePath(QStringLiteral("data.mdb"));
+            writeText(file, "the previous backup");
+        }
+
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--child-interrupt", op, app.path(), QString::number(at), when, file});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitCode() == 0 || child.exitStatus() == QProcess::CrashExit,
+                 qPrintable(QString::number(child.exitCode())));
+        if (at == 1) // every operation renames at least once: the kill did happen
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        Startup::Result next = Startup::prepare(app.path(), app.filePath(QStringLiteral("vantrel")), app.filePath(QStringLiteral("s.ini")));
+        QVERIFY2(next.db, qPrintable(next.message));
+        const QString path = next.db->path();
+        const QStringList now = customersIn(path);
+        if (op == QLatin1String("restore"))
+            QVERIFY2(now == live || now == restored, qPrintable(now.join(u',')));
+        else
+            QCOMPARE(now, live);
+        if (op == QLatin1String("backup")) {
+            const QByteArray backup = contentOf(file);
+            QVERIFY(backup == "the previous backup" || customersIn(file) == live);
+        }
+        QCOMPARE(workFilesIn(app.path()), QStringList());
+        QCOMPARE(workFilesIn(elsewhere.path()), QStringList());
+    }
+
+    // What an interrupted operation leaves is removed at the next start; the files the operator
+    // keeps, and the journal the engine needs to finish an interrupted save, are not.
+    void leftoversAreRemovedAtStart()
+    {
+        QTemporaryDir app;
+        QTemporaryDir elsewhere;
+        makeDatabase(QDir(app.path()).filePath(QStringLiteral("data1.1.mdb")), {QStringLiteral("甲")});
+        const QStringList debris = {app.filePath("temp.mdb"), app.filePath("temp.mdb-journal"),
+                                    app.filePath(".data1.1.mdb.restore"), elsewhere.filePath(".data.mdb.partial")};
+        const QStringList kept = {app.filePath("bak"), app.filePath("kvbd.bak"), app.filePath("data.mdb"),
+                                  app.filePath("data1.1.before-restore.mdb"), elsewhere.filePath("data.mdb")};
+        for (const QString &f : debris + kept)
+            writeText(f, "x");
+        writeText(app.filePath(".data1.1.mdb.work"), QFile::encodeName(elsewhere.filePath(".data.mdb.partial")) + "\n");
+        {
+            Startup::Result r = Startup::prepare(app.path(), app.filePath("vantrel"), app.filePath("s.ini"));
+            QVERIFY2(r.db, qPrintable(r.message));
+        }
+        for (const QString &f : debris)
+            QVERIFY2(!QFileInfo::exists(f), qPrintable(f));
+        for (const QString &f : kept)
+            QVERIFY2(QFileInfo::exists(f), qPrintable(f));
+        QVERIFY(!QFileInfo::exists(app.filePath(".data1.1.mdb.work")));
+
+        // A record that names a file not of ours removes nothing.
+        writeText(app.filePath(".data1.1.mdb.work"), QFile::encodeName(elsewhere.filePath("data.mdb")) + "\n");
+        Startup::Result r = Startup::prepare(app.path(), app.filePath("vantrel"), app.filePath("s.ini"));
+        QVERIFY(r.db);
+        QVERIFY(QFileInfo::exists(elsewhere.filePath("data.mdb")));
+    }
+
+    // Every rename is followed by a sync of its folder before the operation reports success, so a
+    // power cut after the message cannot bring the old file back.
+    void renamesAreMadeDurable_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::newRow("backup") << "backup";
+        QTest::newRow("restore") << "restore";
+        QTest::newRow("compaction") << "compact";
+    }
+    void renamesAreMadeDurable()
+    {
+        QFETCH(QString, op);
+        TestDatabase t;
+        addCustomer(t, QStringLiteral("甲"));
+        QTemporaryDir elsewhere;
+        const QString file = elsewhere.filePath(QStringLiteral("data.mdb"));
+        if (op == QLatin1String("restore"))
+            makeDatabase(file, {QStringLiteral("乙")});
+        QStringList events;
+        BackupForm form(t.ctx);
+        form.rename = [&](const QString &from, const QString &to) {
+            events << QStringLiteral("rename ") + QFileInfo(to).absolutePath();
+            return DatabaseFiles::replaceByRename(from, to);
+        };
+        form.syncFolder = [&](const QString &folder) { events << QStringLiteral("sync ") + QDir(folder).absolutePath(); };
+        t.prompter.files << file;
+        const bool done = op == QLatin1String("backup") ? form.manualBackup()
+                        : op == QLatin1String("restore") ? form.restore() : form.compact();
+        QVERIFY2(done, qPrintable(t.prompter.last()));
+        const QString folder = QFileInfo(op == QLatin1String("backup") ? file : t.path()).absolutePath();
+        QCOMPARE(events, (QStringList{QStringLiteral("rename ") + folder, QStringLiteral("sync ") + folder}));
+    }
+
+    // A backup with a damaged page is found out before it replaces anything.
+    void damagedBackupIsNotRestored()
+    {
+        TestDatabase t;
+        addCustomer(t, QStringLiteral("留下"));
+        const QString chosen = inDir(t, QStringLiteral("damaged.mdb"));
+        QStringList many;
+        for (int i = 0; i < 400; ++i)
+            many << QStringLiteral("客户%1").arg(i);
+        makeDatabase(chosen, many, 100);
+        damageAPage(chosen);
+        QCOMPARE(Database::checkFile(chosen), std::nullopt); // header, version and tables look right
+        const QByteArray before = contentOf(t.path());
+        t.prompter.files << chosen;
+        QVERIFY(!BackupForm(t.ctx).restore());
+        QCOMPARE(t.prompter.texts().size(), 1);
+        QVERIFY2(t.prompter.last().startsWith(QStringLiteral("所选文件不是完好的数据备份")), qPrintable(t.prompter.last()));
+        QVERIFY(!t.prompter.texts().contains(QStringLiteral("更新成功！")));
+        QCOMPARE(contentOf(t.path()), before);
+        QCOMPARE(t.scalar(QStringLiteral("SELECT group_concat(客户名称) FROM 客户目录")).toString(), QStringLiteral("留下"));
+        QVERIFY(workFilesIn(t.dir()).isEmpty());
+    }
+
+    // The database a restore replaced stays beside it, until a backup holds the data again.
+    void replacedDatabaseIsKeptUntilTheNextBackup()
+    {
+        TestDatabase t;
+        addCustomer(t, QStringLiteral("旧客户"));
+        const QString other = inDir(t, QStringLiteral("other.mdb"));
+        makeDatabase(other, {QStringLiteral("新客户")});
+        t.prompter.files << other;
+        QVERIFY(BackupForm(t.ctx).restore());
+        const QString kept = inDir(t, QStringLiteral("data1.1.before-restore.mdb"));
+        QCOMPARE(customersIn(kept), QStringList{QStringLiteral("旧客户")});
+        QCOMPARE(customersIn(t.path()), QStringList{QStringLiteral("新客户")});
+
+        t.prompter.files << inDir(t, QStringLiteral("data.mdb"));
+        QVERIFY(BackupForm(t.ctx).manualBackup());
+        QVERIFY(!QFileInfo::exists(kept));
     }
 
     void backupPathChecks_data()
@@ -264,5 +506,13 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBackup)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().value(1) == QLatin1String("--child-interrupt"))
+        return childInterrupt(app.arguments());
+    TestBackup test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_backup.moc"

@@ -2,7 +2,9 @@
 #include "RepairFixture.h"
 #include "TestDatabase.h"
 
+#include "data/db/DbError.h"
 #include "data/repair/RepairNumbers.h"
+#include "data/repair/RepairStore.h"
 #include "forms/repair/RegForm.h"
 #include "ui/repair/TForm_reg.h"
 
@@ -95,6 +97,9 @@ private slots:
         QTest::newRow("51-byte serial") << "serial" << name51 << "送修物SN太长，请简写！" << F::Serial;
         QTest::newRow("51-byte accessories") << "accessories" << name51 << "随机附件太长，请简写！" << F::Accessories;
         QTest::newRow("prepayment abc") << "prepayment" << "abc" << "预付款应该为数字！" << F::Prepayment;
+        QTest::newRow("prepayment beyond int64") << "prepayment" << "922337203685479" << "预付款应该为数字！"
+                                                 << F::Prepayment;
+        QTest::newRow("prepayment of a trillion") << "prepayment" << "1e12" << "预付款应该为数字！" << F::Prepayment;
         QTest::newRow("no number") << "number" << " " << "业务编号不能为空！" << F::Number;
         QTest::newRow("number used") << "number" << "wx-240628-9" << "业务编号已经存在！" << F::Number;
     }
@@ -118,6 +123,22 @@ private slots:
         QCOMPARE(f.t.count("维修"), 1);
         QCOMPARE(f.t.count("客户目录"), 0);
         QVERIFY(!f.form.registered());
+    }
+
+    // The store keeps its own guard: an empty number is refused with its own words, nothing written.
+    void storeRefusesAnEmptyNumber()
+    {
+        Fixture f;
+        RepairJob job = f.form.job();
+        job.number.clear();
+        try {
+            RepairStore(f.t.db()).registerJob(job, f.form.customerRecord(), RepairStore::CustomerWrite::Add);
+            QFAIL("an empty number was accepted");
+        } catch (const DbError &e) {
+            QCOMPARE(e.message(), QStringLiteral("业务编号不能为空！"));
+        }
+        QCOMPARE(f.t.count("维修"), 0);
+        QCOMPARE(f.t.count("客户目录"), 0);
     }
 
     void limitsPassAtTheirLength()

@@ -1,10 +1,26 @@
 #include "core/app/Money.h"
 
 #include <cmath>
+#include <stdexcept>
+
+void Money::overflow()
+{
+    throw std::overflow_error(OverflowMessage.toStdString());
+}
 
 Money Money::fromDoubleRounded(double value)
 {
-    return fromUnits(std::int64_t(std::llround(value * Scale)));
+    const double units = std::round(value * Scale);
+    // 2^63 is exactly representable; anything at or beyond it (or not a number) has no Money.
+    if (!(units > -9223372036854775808.0 && units < 9223372036854775808.0))
+        overflow();
+    return fromUnits(std::int64_t(units));
+}
+
+bool Money::withinInputLimit(double value)
+{
+    const double units = std::round(value * Scale);
+    return units > -double(InputLimit) && units < double(InputLimit);
 }
 
 std::optional<Money> Money::parse(const QString &input)
@@ -21,9 +37,9 @@ std::optional<Money> Money::parse(const QString &input)
     std::int64_t whole = 0;
     int wholeDigits = 0;
     for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i, ++wholeDigits) {
-        if (whole > (INT64_MAX / Scale) / 10)
-            return std::nullopt;
         whole = whole * 10 + (text[i].unicode() - '0');
+        if (whole >= InputLimit / Scale)
+            return std::nullopt;
     }
     std::int64_t frac = 0;
     int fracDigits = 0;
@@ -45,9 +61,10 @@ std::optional<Money> Money::parse(const QString &input)
 
 QString Money::toText() const
 {
-    const std::int64_t absUnits = m_units < 0 ? -m_units : m_units;
+    // Unsigned, so the most negative amount has a magnitude too.
+    const std::uint64_t absUnits = m_units < 0 ? 0 - std::uint64_t(m_units) : std::uint64_t(m_units);
     QString text = QString::number(absUnits / Scale);
-    std::int64_t frac = absUnits % Scale;
+    std::uint64_t frac = absUnits % Scale;
     if (frac != 0) {
         QString digits = QString::number(frac).rightJustified(4, u'0');
         while (digits.endsWith(u'0'))
@@ -59,8 +76,8 @@ QString Money::toText() const
 
 QString Money::toFixed2() const
 {
-    const std::int64_t absUnits = m_units < 0 ? -m_units : m_units;
-    const std::int64_t cents = (absUnits + 50) / 100;
+    const std::uint64_t absUnits = m_units < 0 ? 0 - std::uint64_t(m_units) : std::uint64_t(m_units);
+    const std::uint64_t cents = (absUnits + 50) / 100;
     QString text = QString::number(cents / 100) + u'.' + QString::number(cents % 100).rightJustified(2, u'0');
     return m_units < 0 && cents != 0 ? u'-' + text : text;
 }

@@ -10,8 +10,13 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+class QSqlError;
+
 namespace Sql {
 QSqlDatabase connection(const Database &db);
+// The engine's error as a DbError of its kind (disk full, read-only, locked, damaged …), carrying
+// the engine's own words.
+DbError engineError(const QSqlError &error);
 // Prepares, binds positional values and executes; throws DbError with the engine's message.
 QSqlQuery exec(const Database &db, const QString &statement, const QVariantList &values = {});
 // First column of the first row, or an invalid QVariant when there is no row.

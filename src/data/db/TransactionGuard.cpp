@@ -9,7 +9,7 @@ TransactionGuard::TransactionGuard(Database &db)
 {
     QSqlDatabase c = Sql::connection(db);
     if (!c.transaction())
-        throw DbError(c.lastError().text());
+        throw Sql::engineError(c.lastError());
 }
 
 TransactionGuard::~TransactionGuard()
@@ -22,6 +22,6 @@ void TransactionGuard::commit()
 {
     QSqlDatabase c = Sql::connection(m_db);
     if (!c.commit())
-        throw DbError(c.lastError().text());
+        throw Sql::engineError(c.lastError());
     m_done = true;
 }

@@ -49,6 +49,7 @@ void ListModel::clear()
     m_keys = {};
     m_lastSortValue = QVariant();
     m_complete = true;
+    m_reread.clear();
 }
 
 void ListModel::run(const ListQuery &query)
@@ -177,6 +178,16 @@ QString ListModel::text(int row, int column) const
 {
     if (row < 0 || size_t(row) >= m_keys.size() || column < 0 || column >= m_query.columns.size())
         return {};
+    if (!m_reread.isEmpty()) {
+        const auto it = m_reread.constFind(m_keys[size_t(row)]);
+        if (it != m_reread.constEnd()) {
+            const QStringView block(*it);
+            qsizetype pos = 0;
+            for (int c = 0; c < column; ++c)
+                pos = block.indexOf(End, pos) + 1;
+            return block.mid(pos, block.indexOf(End, pos) - pos).toString();
+        }
+    }
     const auto page = std::upper_bound(m_pageFirstRow.begin(), m_pageFirstRow.end(), row) - m_pageFirstRow.begin() - 1;
     const QStringView block(m_pages[size_t(page)]);
     qsizetype pos = m_rowStart[size_t(row)];
@@ -198,6 +209,19 @@ QString ListModel::recordText(int row, const ColumnRef &column) const
     if (!m_planner || row < 0 || size_t(row) >= m_keys.size())
         return {};
     return Schema::displayText(column.type, Sql::scalar(m_db, m_planner->recordStatement(column), {key(row)}));
+}
+
+void ListModel::rereadRow(int row)
+{
+    if (!m_planner || row < 0 || size_t(row) >= m_keys.size())
+        return;
+    QSqlQuery q = Sql::exec(m_db, m_planner->rowsStatement(1), {key(row)});
+    if (!q.next())
+        return; // deleted meanwhile: it keeps what it showed
+    Page page;
+    read(q, page);
+    m_reread.insert(key(row), page.block);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 void ListModel::fetchAll()

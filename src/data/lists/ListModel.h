@@ -3,6 +3,7 @@
 #include "data/lists/ListQuery.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
     int rowOfKey(qint64 key) const;
     // Any column of the row's record, read from the file now, as text (empty when the row is gone).
     QString recordText(int row, const ColumnRef &column) const;
+    // Reads the shown texts of a listed row from the file again. The row stays listed, showing
+    // what it holds now, even when it no longer meets the list's conditions (a work queue keeps
+    // the job an action just moved on), until the list is run again.
+    void rereadRow(int row);
 
     void fetchAll();
     bool isComplete() const { return m_complete; }
@@ -90,4 +95,6 @@ private:
     std::vector<qint64> m_keyList;
     size_t m_keyListRead = 0;
     bool m_complete = true;
+    // Rows read again since the list was run: their texts, by key, in the block layout of a page.
+    QHash<qint64, QString> m_reread;
 };

@@ -34,9 +34,10 @@ QList<ColumnRef> newJobColumns(const RepairJob &job)
 
 void RepairStore::registerJob(const RepairJob &job, const CustomerRecord &customer, CustomerWrite write)
 {
+    if (job.number.trimmed().isEmpty())
+        throw DbError(EmptyNumberMessage);
     TransactionGuard tx(m_db);
-    if (job.number.isEmpty() || Sql::scalar(m_db, QStringLiteral("SELECT 1 FROM 维修 WHERE 业务编号 = ? LIMIT 1"),
-                                            {job.number}).isValid())
+    if (Sql::scalar(m_db, QStringLiteral("SELECT 1 FROM 维修 WHERE 业务编号 = ? LIMIT 1"), {job.number}).isValid())
         throw DbError(NumberTakenMessage);
 
     CustomerStore customers(m_db);

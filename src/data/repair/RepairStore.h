@@ -25,10 +25,11 @@ public:
     };
 
     static inline const QString NumberTakenMessage = QStringLiteral("业务编号已经存在！");
+    static inline const QString EmptyNumberMessage = QStringLiteral("业务编号不能为空！");
 
     // Writes the customer and the new job in one transaction: both land or neither. Only the
     // columns a new job has are written (see the job's fields); the rest stay empty. Throws
-    // DbError, writing nothing, when the number is already used.
+    // DbError, writing nothing, when the number is empty or already used.
     void registerJob(const RepairJob &job, const CustomerRecord &customer, CustomerWrite write);
 
     std::optional<RepairJob> find(const QString &number) const;

@@ -2,6 +2,7 @@
 
 #include "core/app/DateText.h"
 #include "core/app/Quantity.h"
+#include "core/repair/RepairJob.h"
 #include "core/stock/StockRules.h"
 #include "data/catalogs/PartsCatalog.h"
 #include "data/db/Sql.h"
@@ -132,4 +133,59 @@ void StockLedger::requestParts(const QString &partNo, const QString &name, qint6
     if (!requested)
         throw StockOverflow(0, partNo);
     Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"配件申请\" = ? WHERE rowid = ?"), {*requested, found->rowId});
+}
+
+namespace {
+// The first stock row of the part that holds more than 0: the only row a repair takes parts from.
+std::optional<FoundRow> findRowInStock(const Database &db, const QString &partNo)
+{
+    QSqlQuery q = Sql::exec(db,
+                            QStringLiteral("SELECT \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"进货单价\", "
+                                           "\"保修期\", \"编号\", rowid FROM \"库存\" WHERE \"库存\" > 0 AND \"编号\" = ? "
+                                           "ORDER BY rowid LIMIT 1"),
+                            {partNo});
+    if (!q.next())
+        return std::nullopt;
+    FoundRow f;
+    StockRow &r = f.row;
+    r.name = q.value(0).toString();
+    r.category = q.value(1).toString();
+    r.model = q.value(2).toString();
+    r.unit = q.value(3).toString();
+    r.quantity = q.value(4).toLongLong();
+    r.purchasePrice = Money::fromUnits(q.value(5).toLongLong());
+    r.warranty = q.value(6).toString();
+    r.partNo = q.value(7).toString();
+    f.rowId = q.value(8).toLongLong();
+    return f;
+}
+} // namespace
+
+StockLedger::RepairUse StockLedger::repairUse(const QString &billNumber, const QString &handledBy, const QDate &date,
+                                              const QList<RepairPartLine> &lines)
+{
+    RepairUse use;
+    const QString day = DateText::toText(date);
+    for (int i = 0; i < lines.size(); ++i) {
+        const RepairPartLine &l = lines.at(i);
+        const auto found = findRowInStock(m_db, l.partCode);
+        if (!found) {
+            use.skipped << l.partCode;
+            continue;
+        }
+        const StockRow &r = found->row;
+        const std::optional<qint64> left = Quantity::difference(r.quantity, l.quantity);
+        if (!left)
+            throw StockOverflow(i, l.partCode);
+        Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"库存\" = ? WHERE rowid = ?"), {*left, found->rowId});
+        Sql::exec(m_db,
+                  QStringLiteral("INSERT INTO \"出库单\" (\"单据编号\", \"填单时间\", \"经办人\", \"出库原因\", \"编号\", "
+                                 "\"配件名称\", \"所属类别\", \"规格\", \"单位\", \"数量\", \"保修期\") "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  {billNumber, day, handledBy, RepairUseReason, r.partNo, r.name, r.category, r.model, r.unit,
+                   l.quantity, r.warranty});
+        use.cost += r.purchasePrice * l.quantity;
+        ++use.linesTaken;
+    }
+    return use;
 }

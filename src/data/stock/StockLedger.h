@@ -5,7 +5,10 @@
 #include "data/stock/StockRow.h"
 
 #include <QList>
+#include <QStringList>
 #include <optional>
+
+struct RepairPartLine;
 
 class Database;
 
@@ -35,6 +38,23 @@ public:
     // "库存" = 0; a found row with fewer units than quoted gets the shortage added to its request
     // (StockOverflow, nothing written, when the request would no longer fit).
     void requestParts(const QString &partNo, const QString &name, qint64 quoted);
+
+    // What a job's part lines took out of stock when it went to settlement.
+    struct RepairUse
+    {
+        Money cost;          // "进货单价" × "数目" of every line taken
+        int linesTaken = 0;  // "出库单" lines written
+        QStringList skipped; // part numbers of the lines left in stock, in line order
+    };
+    static inline const QString RepairUseReason = QStringLiteral("维修更换");
+    // Repair use: each part line, in order, whose part has a stock row holding more than 0 lowers
+    // that row by the line's count (it may fall below 0; a later line of the same part sees what
+    // the earlier one left) and gets one "出库单" line under billNumber with the row's texts and
+    // the reason "维修更换". Other lines are skipped. Opens no transaction of its own: the job's
+    // move to settlement writes it inside its own, so stock, bill and job land together. Throws
+    // StockOverflow when a count would no longer fit.
+    RepairUse repairUse(const QString &billNumber, const QString &handledBy, const QDate &date,
+                        const QList<RepairPartLine> &lines);
 
 private:
     Database &m_db;

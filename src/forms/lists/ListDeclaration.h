@@ -36,6 +36,9 @@ struct ListDeclaration
     ListSort defaultSort; // the order of every mode's list (none: table order)
 
     QString showAllLabel = QStringLiteral("显示全部"); // first entry of the search mode box
+    // "查询[&F]" with the mode box on showAllLabel lists the mode again (the text must not be empty,
+    // an empty list says so); false: it does nothing.
+    bool showAllSearches = false;
     QList<Search> searches;
     bool searchInTableOrder = false; // a search lists in table order until a sort item is chosen
     bool searchAllRows = false;      // a search looks at every row, not only the mode's (the restriction holds)

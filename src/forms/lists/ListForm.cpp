@@ -48,6 +48,12 @@ bool ListForm::search(const QString &label, const QString &text)
         m_ctx.prompt().warning(m_decl.emptySearchMessage);
         return false;
     }
+    if (m_decl.showAllSearches && label == m_decl.showAllLabel) {
+        list(m_base, m_decl.defaultSort);
+        if (rowCount() == 0)
+            m_ctx.prompt().warning(m_decl.notFoundMessage);
+        return true;
+    }
     const ListDeclaration::Search *s = m_decl.search(label);
     if (!s)
         return false;

@@ -30,7 +30,8 @@ public:
     bool ownOnly() const { return m_ownOnly; }
 
     // "查询[&F]" with the search mode box on label: false when nothing was listed (an empty
-    // text, with its message; "显示全部" or an unknown label; a refused text, with its message).
+    // text, with its message; "显示全部" unless the declaration lists the mode for it, or an
+    // unknown label; a refused text, with its message).
     // A search that finds nothing shows the declaration's not-found message.
     bool search(const QString &label, const QString &text);
     // "显示全部" chosen in the search mode box: the mode's list, in the declared order.

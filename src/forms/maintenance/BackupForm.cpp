@@ -1,6 +1,7 @@
 #include "forms/maintenance/BackupForm.h"
 
 #include "data/app/SettingsStore.h"
+#include "data/db/DbError.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
 
@@ -12,7 +13,7 @@ bool BackupForm::manualBackup()
     const QString target = m_ctx.prompt().saveFileName(QString(), ProposedName, Filter);
     if (target.isEmpty())
         return false;
-    if (auto problem = DatabaseFiles(m_ctx.database(), rename).backupTo(target)) {
+    if (auto problem = DatabaseFiles(m_ctx.database(), rename, syncFolder).backupTo(target)) {
         m_ctx.prompt().warning(BackupFailed + QLatin1Char('\n') + *problem);
         return false;
     }
@@ -30,8 +31,11 @@ bool BackupForm::restore()
     const QString source = m_ctx.prompt().openFileName(QString(), ProposedName, Filter);
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return false;
-    if (DatabaseFiles(m_ctx.database(), rename).restoreFrom(source)) {
-        m_ctx.prompt().warning(RestoreFailed);
+    if (auto failure = DatabaseFiles(m_ctx.database(), rename, syncFolder).restoreFrom(source)) {
+        if (failure->unusableSource)
+            m_ctx.prompt().warning(BadBackupMessage.arg(QDir::toNativeSeparators(source)) + u'\n' + failure->reason);
+        else
+            m_ctx.prompt().warning(RestoreFailed + u'\n' + DbError::DetailPrefix + failure->reason);
         return false;
     }
     m_ctx.prompt().information(RestoreDone);
@@ -40,7 +44,7 @@ bool BackupForm::restore()
 
 bool BackupForm::compact()
 {
-    if (auto problem = DatabaseFiles(m_ctx.database(), rename).compact()) {
+    if (auto problem = DatabaseFiles(m_ctx.database(), rename, syncFolder).compact()) {
         m_ctx.prompt().error(*problem);
         return false;
     }
@@ -56,7 +60,7 @@ QString BackupForm::automaticTarget() const
 
 bool BackupForm::automaticBackup()
 {
-    if (DatabaseFiles(m_ctx.database(), rename).backupTo(automaticTarget())) {
+    if (DatabaseFiles(m_ctx.database(), rename, syncFolder).backupTo(automaticTarget())) {
         m_ctx.prompt().warning(AutoBackupFailed);
         return false;
     }

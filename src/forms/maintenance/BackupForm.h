@@ -17,6 +17,9 @@ public:
     static inline const QString RestoreQuestionTitle = QStringLiteral("提示");
     static inline const QString RestoreDone = QStringLiteral("更新成功！");
     static inline const QString RestoreFailed = QStringLiteral("更新过程中出现异常！请退出系统再试一次。");
+    // %1: the chosen file; the reason follows on the next line.
+    static inline const QString BadBackupMessage =
+        QStringLiteral("所选文件不是完好的数据备份，数据没有恢复，现有数据保持不变：\n%1");
     static inline const QString CompactDone = QStringLiteral("数据库压缩完毕！");
     static inline const QString BackupPathKey = QStringLiteral("默认备份路径");
     static inline const QString DefaultBackupName = QStringLiteral("kvbd.bak");
@@ -25,14 +28,17 @@ public:
 
     explicit BackupForm(AppContext &ctx) : m_ctx(ctx) {}
 
-    // Tests stage a failing rename here.
+    // Tests stage a failing rename here, and see when the renames are made durable.
     DatabaseFiles::RenameFn rename;
+    DatabaseFiles::SyncFn syncFolder;
 
     // Asks for a file and copies the database to it; true when a copy was made.
     bool manualBackup();
     // The question before a restore; true for OK.
     bool confirmRestore();
-    // Asks for the file and replaces the database with it; true when replaced.
+    // Asks for the file and replaces the database with it; true when replaced. A file that is not
+    // an intact database of this program is refused with its reason; the replaced database is
+    // kept beside the new one until the next backup.
     bool restore();
     bool compact();
     // The backup of the exit dialog, to the path set for it; true when made.

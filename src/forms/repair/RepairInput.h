@@ -12,7 +12,8 @@ namespace RepairInput {
 // Longer than `limit` GBK bytes once trimmed.
 inline bool tooLong(const QString &text, int limit) { return GbkText::byteLength(text.trimmed()) > limit; }
 
-// A typed amount: any number text ("12", "0.5", "1e2"); nullopt when it is not a number.
+// A typed amount: any number text ("12", "0.5", "1e2"); nullopt when it is not a number or not
+// below Money's input limit.
 inline std::optional<Money> amount(const QString &text)
 {
     const QString t = text.trimmed();
@@ -20,7 +21,7 @@ inline std::optional<Money> amount(const QString &text)
         return m;
     bool ok = false;
     const double d = t.toDouble(&ok);
-    if (!ok || !std::isfinite(d) || std::abs(d) > 9e14)
+    if (!ok || !std::isfinite(d) || !Money::withinInputLimit(d))
         return std::nullopt;
     return Money::fromDoubleRounded(d);
 }

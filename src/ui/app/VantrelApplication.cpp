@@ -31,10 +31,16 @@ bool VantrelApplication::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
+QString VantrelApplication::errorText(const std::exception &error)
+{
+    if (const auto *dbError = dynamic_cast<const DbError *>(&error))
+        return dbError->operatorMessage();
+    return QString::fromUtf8(error.what());
+}
+
 void VantrelApplication::showError(Prompter *prompter, const std::exception &error)
 {
-    const auto *dbError = dynamic_cast<const DbError *>(&error);
-    const QString message = dbError ? dbError->message() : QString::fromUtf8(error.what());
+    const QString message = errorText(error);
     if (prompter)
         prompter->error(message);
     else

@@ -5,8 +5,11 @@
 #include "forms/app/AppContext.h"
 #include "forms/app/Navigation.h"
 #include "ui/app/TForm_selDate.h"
+#include "ui/repair/TForm_charge.h"
+#include "ui/repair/TForm_check.h"
 #include "ui/repair/TForm_reg.h"
 #include "ui/repair/TForm_repair_sh.h"
+#include "ui/repair/TForm_repairdealwith.h"
 #include "ui/repair/TForm_repairback.h"
 #include "ui/repair/TForm_repairstatus.h"
 
@@ -20,6 +23,15 @@ ScreenCatalog::Factory query(const QString &mode)
 {
     return [mode](AppContext &ctx, QWidget *parent, const ScreenCatalog::Opening &opening) -> QWidget * {
         return new TForm_repair_sh(ctx, opening.access, mode, QDate(), parent);
+    };
+}
+
+// A work queue learns from its opening whether a technician came in for his own jobs.
+template <typename Screen>
+ScreenCatalog::Factory queue()
+{
+    return [](AppContext &ctx, QWidget *parent, const ScreenCatalog::Opening &opening) -> QWidget * {
+        return new Screen(ctx, opening.access, parent);
     };
 }
 } // namespace
@@ -38,13 +50,16 @@ void registerRepairScreens(ScreenCatalog &c)
     // for the right itself.
     c.declare({.name = u"检测报价"_s, .status = u" 检测报价"_s, .rule = Rule::need(Right::RepairCheck), .kind = K::Workspace,
                .places = {C::treeLeaf(repair, 20, Rule::ownOr(Right::RepairCheck)), C::panelButton(flow, 20),
-                          C::welcomeLink(Navigation::RepairCheck)}});
+                          C::welcomeLink(Navigation::RepairCheck)},
+               .factory = queue<TForm_check>()});
     c.declare({.name = u"维修处理"_s, .status = u" 维修处理"_s, .rule = Rule::need(Right::RepairHandle), .kind = K::Workspace,
                .places = {C::treeLeaf(repair, 30, Rule::ownOr(Right::RepairHandle)), C::panelButton(flow, 30),
-                          C::welcomeLink(Navigation::RepairDealWith)}});
+                          C::welcomeLink(Navigation::RepairDealWith)},
+               .factory = queue<TForm_repairdealwith>()});
     c.declare({.name = u"结算收费"_s, .status = u" 结算收费"_s, .rule = Rule::need(Right::RepairCharge), .kind = K::Workspace,
                .places = {C::treeLeaf(repair, 40), C::panelButton(flow, 40, u"收费结算"_s),
-                          C::welcomeLink(Navigation::RepairCharge)}});
+                          C::welcomeLink(Navigation::RepairCharge)},
+               .factory = queue<TForm_charge>()});
     c.declare({.name = u"已经结单"_s, .status = u" 已经结单"_s, .rule = Rule::need(Right::RepairQuery), .kind = K::Workspace,
                .places = {C::treeLeaf(repair, 50)}, .factory = query(R::strOVERDELAY)});
     c.declare({.name = u"返修处理"_s, .status = u" 返修处理"_s, .rule = Rule::need(Right::RepairRegister), .kind = K::Dialog,

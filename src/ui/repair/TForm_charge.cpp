@@ -1,0 +1,323 @@
+#include "ui/repair/TForm_charge.h"
+
+#include "core/repair/RepairFees.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListScreen.h"
+#include "ui/print/RepairDocuments.h"
+#include "ui/repair/RepairRowLook.h"
+#include "ui/repair/TForm_repairDetail.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using Panel = ChargeForm::Panel;
+
+TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_form(ctx, access)
+{
+    setWindowTitle(QStringLiteral("结算收费"));
+    auto *layout = new QHBoxLayout(this);
+    m_keys = new ScreenKit(this, ctx.prompter);
+    list = new ListScreen(m_form, *m_keys, this);
+    searchBox = list->searchBox;
+    searchModeBox = list->searchModeBox;
+    findButton = list->findButton;
+    grid = list->grid;
+    list->sortBox->hide(); // this queue has no sort items
+    grid->setToolTip(QStringLiteral("双击显示维修明细"));
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ended jobs red; jobs awaiting settlement blue with white text.
+    grid->setItemDelegate(new RepairRowLook(
+        [this](int row) {
+            RepairRowLook::Colours c;
+            switch (m_form.tone(row)) {
+            case ChargeForm::Tone::Ended:
+                c.background = QColor(Qt::red);
+                break;
+            case ChargeForm::Tone::Settling:
+                c.background = QColor(Qt::blue);
+                c.text = QColor(Qt::white);
+                break;
+            case ChargeForm::Tone::Plain:
+                break;
+            }
+            return c;
+        },
+        grid));
+    layout->addWidget(list, 1);
+
+    auto *panelBox = new QGroupBox(this);
+    auto *p = new QGridLayout(panelBox);
+    auto edit = [panelBox] { return new QLineEdit(panelBox); };
+    partsFeeEdit = edit();
+    labourFeeEdit = edit();
+    extraFeeEdit = edit();
+    totalEdit = edit();
+    receivedEdit = edit();
+    dueEdit = edit();
+    chargedEdit = edit();
+    invoiceEdit = edit();
+    for (QLineEdit *e : {totalEdit, receivedEdit, dueEdit})
+        e->setReadOnly(true);
+    methodBox = new QComboBox(panelBox);
+    methodBox->addItems(ChargeForm::PaymentMethods);
+    endDateEdit = new QDateEdit(panelBox);
+    endDateEdit->setCalendarPopup(true);
+    endDateEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    remarksEdit = new QPlainTextEdit(panelBox);
+    remarksEdit->setMaximumHeight(70);
+    int r = 0;
+    const std::pair<QWidget *, const char *> rows[] = {
+        {partsFeeEdit, "材料费："}, {labourFeeEdit, "维修费："}, {extraFeeEdit, "附加费："}, {totalEdit, "合  计："},
+        {receivedEdit, "已  收："},  {dueEdit, "应  收:"},        {chargedEdit, "实  收："}, {invoiceEdit, "发票号："},
+        {methodBox, "收款方式："},   {endDateEdit, "返回日期："}, {remarksEdit, "备    注："}};
+    for (const auto &[w, caption] : rows) {
+        p->addWidget(ScreenKit::caption(w, QString::fromUtf8(caption)), r, 0);
+        p->addWidget(w, r++, 1);
+    }
+    settleButton = new QPushButton(QStringLiteral("确认结算"), panelBox);
+    chargeButton = new QPushButton(QStringLiteral("确认收费"), panelBox);
+    printButton = new QPushButton(QStringLiteral("打印[&P]"), panelBox);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {settleButton, chargeButton, printButton})
+        buttons->addWidget(b);
+    p->addLayout(buttons, r++, 0, 1, 2);
+    p->setRowStretch(r, 1);
+    panelBox->setFixedWidth(300);
+    layout->addWidget(panelBox);
+
+    // The keyboard: the search bar and the list, then the panel. Enter walks 材料费 → 维修费 →
+    // 附加费 → "确认结算", writing the fees; Enter in 实收 moves to "确认收费" when it is enabled.
+    using Step = ScreenKit::Step;
+    m_keys->route(partsFeeEdit, [this] { return saveFees() ? Step::next() : Step::stay(); });
+    m_keys->route(labourFeeEdit, [this] { return saveFees() ? Step::next() : Step::stay(); });
+    m_keys->route(extraFeeEdit, [this] { return saveFees() ? Step::to(settleButton) : Step::stay(); });
+    m_keys->field(totalEdit);
+    m_keys->field(receivedEdit);
+    m_keys->field(dueEdit);
+    m_keys->route(chargedEdit, [this] { return chargeButton->isEnabled() ? Step::to(chargeButton) : Step::next(); });
+    m_keys->field(invoiceEdit);
+    m_keys->field(methodBox);
+    m_keys->field(endDateEdit);
+    m_keys->field(remarksEdit);
+    m_keys->button(settleButton, [this] { onSettle(); });
+    m_keys->button(chargeButton, [this] { onCharge(); });
+    m_keys->button(printButton, [this] { onPrint(); });
+    m_keys->onError([this] {
+        m_row = -1;
+        m_form.refresh();
+    });
+    for (QWidget *w : std::initializer_list<QWidget *>{partsFeeEdit, labourFeeEdit, extraFeeEdit})
+        w->installEventFilter(this);
+    setFocusProxy(list);
+
+    showChargeList = [this](const RepairJob &job, const ChargeListFees &fees) {
+        RepairDocuments::showChargeList(m_ctx, job, fees, this);
+    };
+
+    connect(list, &ListScreen::rowChosen, this, [this] { openDetail(); });
+    connect(list, &ListScreen::aboutToList, this, [this] {
+        flush();
+        m_row = -1;
+    });
+    connect(list, &ListScreen::currentRowChanged, this, [this](int row) {
+        if (row != m_row)
+            flush();
+        showRow(row);
+    });
+
+    endDateEdit->setDate(ctx.today());
+    m_form.open();
+    showRow(list->currentRow());
+}
+
+TForm_charge::~TForm_charge()
+{
+    // Closing writes what the shown job still holds unwritten.
+    m_keys->run([this] { flush(); });
+}
+
+int TForm_charge::currentRow() const
+{
+    return list->currentRow();
+}
+
+void TForm_charge::showRow(int row)
+{
+    m_row = row;
+    m_job = m_form.current(row); // the total follows the fees
+    showJob();
+}
+
+void TForm_charge::showFees()
+{
+    const bool any = m_job.has_value();
+    const RepairJob j = m_job.value_or(RepairJob{});
+    partsFeeEdit->setText(any ? j.partsFee.toText() : QString());
+    labourFeeEdit->setText(any ? j.labourFee.toText() : QString());
+    extraFeeEdit->setText(any ? j.extraFee.toText() : QString());
+    totalEdit->setText(any ? j.totalFee.toText() : QString());
+    receivedEdit->setText(any ? j.prepayment.toText() : QString());
+    dueEdit->setText(any ? RepairFees::amountDue(j.totalFee, j.prepayment).toText() : QString());
+}
+
+void TForm_charge::showJob()
+{
+    const RepairJob j = m_job.value_or(RepairJob{});
+    showFees();
+    chargedEdit->setText(m_job ? j.charged.toText() : QString());
+    invoiceEdit->setText(j.invoiceNumber);
+    methodBox->setCurrentIndex(methodBox->findText(j.paymentMethod));
+    remarksEdit->setPlainText(j.remarks);
+    applyPanel();
+}
+
+void TForm_charge::applyPanel()
+{
+    m_panel = m_job ? ChargeForm::panelFor(m_job->state) : Panel::None;
+    const bool settling = m_panel == Panel::Settling;
+    const bool charging = m_panel == Panel::Charging;
+    for (QLineEdit *e : {partsFeeEdit, labourFeeEdit, extraFeeEdit})
+        e->setReadOnly(!settling);
+    for (QLineEdit *e : {chargedEdit, invoiceEdit})
+        e->setReadOnly(!charging);
+    // An ended job (or none) is only looked at.
+    methodBox->setEnabled(settling || charging);
+    remarksEdit->setReadOnly(!settling && !charging);
+    settleButton->setEnabled(settling);
+    chargeButton->setEnabled(charging);
+}
+
+bool TForm_charge::saveFees(bool refocus)
+{
+    if (!m_job || m_panel != Panel::Settling)
+        return true;
+    const RepairQueueForm::FeeTexts typed{partsFeeEdit->text(), labourFeeEdit->text(), extraFeeEdit->text()};
+    if (typed.parts == m_job->partsFee.toText() && typed.labour == m_job->labourFee.toText()
+        && typed.extra == m_job->extraFee.toText())
+        return true;
+    RepairQueueForm::Fee refused;
+    if (!m_form.saveFees(m_row, typed, &refused)) {
+        if (refocus)
+            ScreenKit::focus(refused == RepairQueueForm::Fee::Parts    ? partsFeeEdit
+                             : refused == RepairQueueForm::Fee::Labour ? labourFeeEdit
+                                                                       : extraFeeEdit);
+        return false;
+    }
+    // Only the fees: the other boxes may hold edits of their own.
+    m_job = m_form.job(m_row);
+    showFees();
+    return true;
+}
+
+void TForm_charge::flush()
+{
+    if (!m_job || m_row < 0)
+        return;
+    m_form.savePanel(m_row, {chargedEdit->text(), invoiceEdit->text(),
+                             methodBox->currentIndex() >= 0 ? methodBox->currentText() : QString(),
+                             remarksEdit->toPlainText()});
+    if (!saveFees(false))
+        showFees(); // a fee that is not an amount is dropped (its message shown)
+}
+
+bool TForm_charge::eventFilter(QObject *watched, QEvent *event)
+{
+    // Leaving a fee box writes the fees, the total following. Not when a message box or a popup
+    // takes the focus for a moment.
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::OtherFocusReason)
+            m_keys->run([this] {
+                if (!saveFees(false))
+                    showFees();
+            });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm_charge::onSettle()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    flush();
+    if (!m_form.confirmSettlement(row))
+        return;
+    m_job = m_form.job(row);
+    applyPanel();
+    ScreenKit::focus(chargedEdit);
+}
+
+void TForm_charge::onCharge()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const ChargeForm::ChargeOutcome outcome =
+        m_form.confirmCharge(row, {chargedEdit->text(), invoiceEdit->text(),
+                                   methodBox->currentIndex() >= 0 ? methodBox->currentText() : QString(),
+                                   remarksEdit->toPlainText(), endDateEdit->date()});
+    using O = ChargeForm::ChargeOutcome;
+    switch (outcome) {
+    case O::Nothing:
+    case O::Refused:
+        break;
+    case O::Unsettled:
+        ScreenKit::focus(settleButton);
+        break;
+    case O::BadAmount:
+    case O::Declined:
+        ScreenKit::focus(chargedEdit);
+        break;
+    case O::Charged:
+        m_job = m_form.job(row);
+        showJob();
+        raise();
+        activateWindow();
+        break;
+    }
+}
+
+void TForm_charge::onPrint()
+{
+    const std::optional<RepairJob> job = m_form.job(currentRow());
+    if (!job)
+        return;
+    // The fees as the panel shows them, the amount due included.
+    ChargeListFees fees;
+    fees.partsFee = partsFeeEdit->text();
+    fees.labourFee = labourFeeEdit->text();
+    fees.extraFee = extraFeeEdit->text();
+    fees.total = totalEdit->text();
+    fees.received = receivedEdit->text();
+    fees.due = dueEdit->text();
+    fees.charged = chargedEdit->text();
+    fees.invoiceNumber = invoiceEdit->text();
+    fees.paymentMethod = methodBox->currentText();
+    showChargeList(*job, fees);
+}
+
+void TForm_charge::openDetail()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    flush();
+    TForm_repairDetail detail(m_ctx, m_form.customer(row), m_form.number(row), QString(), this);
+    detail.exec();
+    // The super user may have changed the job there.
+    m_form.reread(row);
+    showRow(row);
+}
