@@ -4,7 +4,7 @@
 #include "core/followup/FollowUpSettings.h"
 #include "core/followup/FollowUpState.h"
 #include "data/catalogs/FollowUpStaffTable.h"
-#include "data/db/ElapsedDays.h"
+#include "data/db/DayCount.h"
 #include "data/db/RowKey.h"
 #include "data/db/TableMap.h"
 #include "data/db/TransactionGuard.h"
@@ -14,8 +14,8 @@ namespace T = FollowUpTable;
 
 void FollowUpVisits::refresh(const FollowUpSettings &settings, const QDateTime &now)
 {
-    const QString days = ElapsedDays::expression(ColumnMap::quoted(T::Ended.column));
-    const QVariant moment = ElapsedDays::moment(now);
+    const QString days = DayCount::wholeDaysSince(ColumnMap::quoted(T::Ended.column));
+    const QVariant moment = DayCount::moment(now);
     const QString count = ColumnMap::quoted(T::DaysSinceEnd.column);
     const QString state = ColumnMap::quoted(T::State.column);
     // A visit whose end is no date keeps its count and its state.
