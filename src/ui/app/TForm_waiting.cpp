@@ -46,7 +46,9 @@ void TForm_waiting::end()
 {
     instance().hide();
     // A platform that activated the window anyway hands the keys back.
-    if (activeBefore && QApplication::activeWindow() != activeBefore)
+    if (activeBefore && QApplication::activeWindow() != activeBefore) {
         activeBefore->activateWindow();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // before the next wait begins
+    }
     activeBefore = nullptr;
 }

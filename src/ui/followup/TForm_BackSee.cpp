@@ -34,6 +34,13 @@ const QString FeePage = QStringLiteral("收费情况");
 const QString PartsPage = QStringLiteral("配件情况");
 const QString SummaryPage = QStringLiteral("小结备注");
 
+// A box's text: its item when it has one (the arrow keys go on from there), else typed text.
+void showText(QComboBox *box, const QString &text)
+{
+    box->setCurrentIndex(box->findText(text));
+    box->setEditText(text);
+}
+
 QString dateText(const QDate &d)
 {
     return d.isValid() ? DateText::toText(d) : QString();
@@ -242,10 +249,10 @@ void TForm_BackSee::showRow(int row)
     const FollowUpDetails d = m_form.details(row);
 
     m_shownNotes = d.visit ? m_form.shownNotes(d) : FollowUpNotes{};
-    formBox->setCurrentText(m_shownNotes.form);
-    staffBox->setCurrentText(m_shownNotes.staff);
+    showText(formBox, m_shownNotes.form);
+    showText(staffBox, m_shownNotes.staff);
     visitedEdit->setText(m_shownNotes.visited);
-    satisfactionBox->setCurrentText(m_shownNotes.satisfaction);
+    showText(satisfactionBox, m_shownNotes.satisfaction);
     opinionEdit->setPlainText(m_shownNotes.opinion);
 
     const CustomerRecord c = d.customer.value_or(CustomerRecord{});
