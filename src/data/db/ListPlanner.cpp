@@ -345,7 +345,7 @@ QString ListPlanner::recordStatement(const ColumnRef &c) const
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(quoted(c.column), quoted(m_query.table()), RowKey::column());
 }
 
-QString ListPlanner::afterGroups(const Cursor &cursor, QVariantList &binds, bool toEnd) const
+QString ListPlanner::afterGroups(const Cursor &cursor, QVariantList &binds, ToEnd toEnd) const
 {
     if (cursor.atStart)
         return {};
@@ -354,10 +354,13 @@ QString ListPlanner::afterGroups(const Cursor &cursor, QVariantList &binds, bool
     if (m_query.sort.descending) {
         if (cursor.sortValue.isNull())
             return QStringLiteral("1 = 0"); // the valueless group came last
-        binds << cursor.sortValue;
         // Reading on to the end takes the valueless group too; a page within the list seeks its
         // range of the order's index.
-        return toEnd ? u'(' + col + QStringLiteral(" < ? OR ") + col + QStringLiteral(" IS NULL)") : col + QStringLiteral(" < ?");
+        if (toEnd == ToEnd::ValuelessOnly)
+            return col + QStringLiteral(" IS NULL");
+        binds << cursor.sortValue;
+        return toEnd == ToEnd::Yes ? u'(' + col + QStringLiteral(" < ? OR ") + col + QStringLiteral(" IS NULL)")
+                                   : col + QStringLiteral(" < ?");
     }
     if (cursor.sortValue.isNull())
         return col + QStringLiteral(" IS NOT NULL");
@@ -375,7 +378,7 @@ ListPlanner::Statement ListPlanner::boundaryStatement(const Cursor &cursor) cons
     QStringList terms;
     if (!m_where.isEmpty())
         terms << m_where;
-    const QString after = afterGroups(cursor, binds, false);
+    const QString after = afterGroups(cursor, binds, ToEnd::No);
     if (!after.isEmpty())
         terms << after;
     const bool down = m_query.sort.descending;
@@ -393,7 +396,9 @@ ListPlanner::Statement ListPlanner::groupsStatement(const Cursor &cursor, const 
     QStringList terms;
     if (!m_where.isEmpty())
         terms << m_where;
-    const QString after = afterGroups(cursor, binds, boundary.rows < pageSize);
+    // Past the boundary's last value only the valueless group can be left (going down).
+    const ToEnd toEnd = boundary.rows >= pageSize ? ToEnd::No : boundary.rows == 0 ? ToEnd::ValuelessOnly : ToEnd::Yes;
+    const QString after = afterGroups(cursor, binds, toEnd);
     if (!after.isEmpty())
         terms << after;
     // A full page ends with the group of its last sort value, taken whole.
@@ -413,6 +418,13 @@ ListPlanner::Statement ListPlanner::groupsStatement(const Cursor &cursor, const 
     const QString dir = m_query.sort.descending ? QStringLiteral(" DESC") : QString();
     const QString order = col + dir + QStringLiteral(", max(") + quoted(m_query.table()) + u'.' + RowKey::column() + u')' + dir;
     return {m_distinctSelect + joined(terms) + m_group + QStringLiteral(" ORDER BY ") + order, binds};
+}
+
+bool ListPlanner::groupsLeft(const Cursor &cursor, const Boundary &boundary) const
+{
+    // Nothing after the cursor: at the start that is every row; going up nothing comes after the
+    // last value; going down the valueless rows may still follow.
+    return boundary.rows > 0 || (!cursor.atStart && m_query.sort.descending && !cursor.sortValue.isNull());
 }
 
 bool ListPlanner::endsList(const Boundary &boundary, int pageSize) const

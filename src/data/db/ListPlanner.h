@@ -72,6 +72,8 @@ public:
     // page size last.
     Statement boundaryStatement(const Cursor &cursor) const;
     Statement groupsStatement(const Cursor &cursor, const Boundary &boundary, int pageSize) const;
+    // Whether groupsStatement() can find rows the boundary did not count: false when nothing is left.
+    bool groupsLeft(const Cursor &cursor, const Boundary &boundary) const;
     // Whether the page read by groupsStatement() ends the list.
     bool endsList(const Boundary &boundary, int pageSize) const;
 
@@ -105,7 +107,8 @@ private:
         qint64 span = 0; // from the smallest to the largest row key
     };
     Probe probe(const ListCondition &c, qint64 limit) const;
-    QString afterGroups(const Cursor &cursor, QVariantList &binds, bool toEnd) const;
+    enum class ToEnd { No, Yes, ValuelessOnly };
+    QString afterGroups(const Cursor &cursor, QVariantList &binds, ToEnd toEnd) const;
     void dropKeyTables();
 
     Database &m_db;

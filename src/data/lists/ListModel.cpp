@@ -150,8 +150,8 @@ ListModel::Page ListModel::fetchPage() const
             boundary.valued = q.value(2).toLongLong();
         }
         page.last = m_planner->endsList(boundary, PageSize);
-        // Read even when the boundary found nothing: going down, the rows without a sort value
-        // come after the last one it could seek.
+        if (!m_planner->groupsLeft(cursor, boundary))
+            return page;
         const ListPlanner::Statement s = m_planner->groupsStatement(cursor, boundary, PageSize);
         QSqlQuery rows = Sql::exec(m_db, s.sql, s.binds);
         while (rows.next())
