@@ -5,9 +5,9 @@
 
 #include <QBrush>
 
-WarningRowsProxy::WarningRowsProxy(const ListForm &form, QObject *parent) : QIdentityProxyModel(parent), m_form(form)
+WarningRowsProxy::WarningRowsProxy(ListForm &form, QObject *parent) : QIdentityProxyModel(parent), m_form(form)
 {
-    setSourceModel(const_cast<ListModel *>(&form.model()));
+    setSourceModel(&form.model());
 }
 
 QVariant WarningRowsProxy::data(const QModelIndex &index, int role) const

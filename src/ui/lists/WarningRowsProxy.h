@@ -10,7 +10,7 @@ class WarningRowsProxy : public QIdentityProxyModel
 {
     Q_OBJECT
 public:
-    WarningRowsProxy(const ListForm &form, QObject *parent = nullptr);
+    WarningRowsProxy(ListForm &form, QObject *parent = nullptr);
 
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
