@@ -98,7 +98,7 @@ const SearchCase StockSearches[] = {
     {"按配件编号搜索", "P01", "Q9"},       {"按配件名称搜索", "鼠标", "无此配件"},
     {"按所属类别搜索", "硬盘", "无此类别"}, {"按规格搜索", "通用", "无此规格"},
     {"按库存量搜索", "5", "999999"},       {"按供货商搜索", "百脑汇", "无此供货商"},
-    {"低于警戒库存", "x", nullptr},
+    {"低于警戒库存", "x", nullptr}, // needs no text
 };
 
 // "查询[&F]" on the current stock, the list painted.
@@ -153,7 +153,7 @@ void BM_StockBillsOpen(benchmark::State &state, const char *node)
 const SearchCase BillSearches[] = {
     {"按单据编号查询", "-2612", "无此单据"}, {"按配件名称查询", "硬盘", "无此配件"},
     {"按配件类别查询", "内存", "无此类别"},  {"按经办人查询", "小王", "无此人"},
-    {"按配件编号查询", "P0001", "Q9"},      {"按备注查询", "无此备注", nullptr},
+    {"按配件编号查询", "P0001", "Q9"},      {"按备注查询", nullptr, "无此备注"}, // the sample's lines have no remarks
 };
 
 // "查询[&F]" on a bill list, the bills and the first bill's lines painted.
@@ -243,8 +243,9 @@ void BM_StockBillsPlainScan(benchmark::State &state, StockBillsForm::Kind kind)
         ms(RegisterBenchmark(("BM_StockBillsOpen/" + n).c_str(), BM_StockBillsOpen, node));
         ms(RegisterBenchmark(("BM_StockBillSelects/" + n).c_str(), BM_StockBillSelects, node));
         for (const SearchCase &s : BillSearches) {
-            ms(RegisterBenchmark(("BM_StockBillsSearches/" + n + "/" + s.label + "/many").c_str(),
-                                 BM_StockBillsSearches, node, s.label, s.many));
+            if (s.many)
+                ms(RegisterBenchmark(("BM_StockBillsSearches/" + n + "/" + s.label + "/many").c_str(),
+                                     BM_StockBillsSearches, node, s.label, s.many));
             if (s.none)
                 ms(RegisterBenchmark(("BM_StockBillsSearches/" + n + "/" + s.label + "/none").c_str(),
                                      BM_StockBillsSearches, node, s.label, s.none));
