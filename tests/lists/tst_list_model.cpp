@@ -131,6 +131,8 @@ private slots:
         QVERIFY(expected.size() > 5);
         QCOMPARE(keys(m), expected);
         QVERIFY(!m.canFetchMore());
+        // One plain statement reads the same rows.
+        QCOMPARE(ListModel::readThrough(t.db(), query(c.conditions, sort)), qint64(expected.size()));
     }
 
     // Rows deleted after the list was planned are skipped, the others come once each, in order:
