@@ -17,6 +17,10 @@
 #include "data/followup/FollowUpTable.h"
 #include "data/repair/RepairPartTable.h"
 #include "data/repair/RepairTable.h"
+#include "data/stock/StockOutLine.h"
+#include "data/stock/StockOutLineTable.h"
+#include "data/stock/StockRow.h"
+#include "data/stock/StockTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/PartsCatalogDeclaration.h"
 #include "forms/customers/CustomerDeclarations.h"
@@ -207,6 +211,8 @@ private slots:
         QTest::newRow("约定") << static_cast<const ColumnMap *>(&TermsTable::map());
         QTest::newRow("编号计划") << static_cast<const ColumnMap *>(&NumberPlanTable::map());
         QTest::newRow("用户管理") << static_cast<const ColumnMap *>(&OperatorTable::map());
+        QTest::newRow("库存") << static_cast<const ColumnMap *>(&StockTable::map());
+        QTest::newRow("出库单") << static_cast<const ColumnMap *>(&StockOutLineTable::map());
         QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
     }
     void mapsAgreeWithTheSchema()

@@ -7,40 +7,28 @@
 #include "data/catalogs/PartsCatalog.h"
 #include "data/db/Sql.h"
 #include "data/db/TransactionGuard.h"
+#include "data/stock/StockMissing.h"
+#include "data/stock/StockOutBill.h"
+#include "data/stock/StockOutLine.h"
+#include "data/stock/StockOutLineTable.h"
 #include "data/stock/StockOverflow.h"
+#include "data/stock/StockTable.h"
+#include "data/db/TableMap.h"
 
 namespace {
-const QString RowColumns = QStringLiteral("\"编号\", \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"警戒库存\", "
-                                          "\"供货商\", \"进货单价\", \"保修期\", \"备注\", \"配件申请\", rowid");
-
 struct FoundRow
 {
     StockRow row;
     qint64 rowId = 0;
 };
 
-std::optional<FoundRow> findRow(const Database &db, const QString &partNo)
+std::optional<FoundRow> findRow(Database &db, const QString &partNo)
 {
-    QSqlQuery q = Sql::exec(
-        db, QStringLiteral("SELECT %1 FROM \"库存\" WHERE \"编号\" = ? ORDER BY rowid LIMIT 1").arg(RowColumns), {partNo});
-    if (!q.next())
+    const std::optional<StockRow> r =
+        StockTable::map().first(db, QStringLiteral("WHERE \"编号\" = ? ORDER BY rowid LIMIT 1"), {partNo});
+    if (!r)
         return std::nullopt;
-    FoundRow f;
-    StockRow &r = f.row;
-    r.partNo = q.value(0).toString();
-    r.name = q.value(1).toString();
-    r.category = q.value(2).toString();
-    r.model = q.value(3).toString();
-    r.unit = q.value(4).toString();
-    r.quantity = q.value(5).toLongLong();
-    r.warningLevel = q.value(6).toLongLong();
-    r.supplier = q.value(7).toString();
-    r.purchasePrice = Money::fromUnits(q.value(8).toLongLong());
-    r.warranty = q.value(9).toString();
-    r.remarks = q.value(10).toString();
-    r.requested = q.value(11).toLongLong();
-    f.rowId = q.value(12).toLongLong();
-    return f;
+    return FoundRow{*r, r->key};
 }
 
 std::optional<qint64> catalogWarningLevel(const Database &db, const QString &partNo)
@@ -137,27 +125,13 @@ void StockLedger::requestParts(const QString &partNo, const QString &name, qint6
 
 namespace {
 // The first stock row of the part that holds more than 0: the only row a repair takes parts from.
-std::optional<FoundRow> findRowInStock(const Database &db, const QString &partNo)
+std::optional<FoundRow> findRowInStock(Database &db, const QString &partNo)
 {
-    QSqlQuery q = Sql::exec(db,
-                            QStringLiteral("SELECT \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"进货单价\", "
-                                           "\"保修期\", \"编号\", rowid FROM \"库存\" WHERE \"库存\" > 0 AND \"编号\" = ? "
-                                           "ORDER BY rowid LIMIT 1"),
-                            {partNo});
-    if (!q.next())
+    const std::optional<StockRow> r = StockTable::map().first(
+        db, QStringLiteral("WHERE \"库存\" > 0 AND \"编号\" = ? ORDER BY rowid LIMIT 1"), {partNo});
+    if (!r)
         return std::nullopt;
-    FoundRow f;
-    StockRow &r = f.row;
-    r.name = q.value(0).toString();
-    r.category = q.value(1).toString();
-    r.model = q.value(2).toString();
-    r.unit = q.value(3).toString();
-    r.quantity = q.value(4).toLongLong();
-    r.purchasePrice = Money::fromUnits(q.value(5).toLongLong());
-    r.warranty = q.value(6).toString();
-    r.partNo = q.value(7).toString();
-    f.rowId = q.value(8).toLongLong();
-    return f;
+    return FoundRow{*r, r->key};
 }
 } // namespace
 
@@ -188,4 +162,61 @@ StockLedger::RepairUse StockLedger::repairUse(const QString &billNumber, const Q
         ++use.linesTaken;
     }
     return use;
+}
+
+void StockLedger::stockOut(const StockOutBill &bill)
+{
+    TransactionGuard guard(m_db);
+    // Every line's stock row first: a missing one refuses the whole bill before anything is written.
+    for (int i = 0; i < bill.lines.size(); ++i)
+        if (!findRow(m_db, bill.lines.at(i).partNo))
+            throw StockMissing(i, bill.lines.at(i).partNo);
+
+    const auto &lines = StockOutLineTable::map();
+    const QList<ColumnRef> written = {StockOutLineTable::BillNumber, StockOutLineTable::HandledBy,
+                                      StockOutLineTable::Date,       StockOutLineTable::Reason,
+                                      StockOutLineTable::PartNo,     StockOutLineTable::PartName,
+                                      StockOutLineTable::Category,   StockOutLineTable::Model,
+                                      StockOutLineTable::Unit,       StockOutLineTable::Quantity,
+                                      StockOutLineTable::Remarks};
+    for (const StockOutBill::Line &l : bill.lines) {
+        StockOutLine row;
+        row.billNumber = bill.billNumber;
+        row.handledBy = bill.handledBy;
+        row.date = bill.date;
+        row.reason = bill.reason;
+        row.partNo = l.partNo;
+        row.partName = l.name;
+        row.category = l.category;
+        row.model = l.model;
+        row.unit = l.unit;
+        row.quantity = l.quantity;
+        row.remarks = l.remarks;
+        lines.insert(m_db, row, written);
+    }
+
+    // In line order: a second line of the same part lowers what the first one left. Enough in
+    // stock is not required; the count may go below 0.
+    for (int i = 0; i < bill.lines.size(); ++i) {
+        const StockOutBill::Line &l = bill.lines.at(i);
+        const auto found = findRow(m_db, l.partNo);
+        if (!found)
+            throw StockMissing(i, l.partNo);
+        const std::optional<qint64> quantity = Quantity::difference(found->row.quantity, l.quantity);
+        if (!quantity)
+            throw StockOverflow(i, l.partNo);
+        Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"库存\" = ? WHERE rowid = ?"), {*quantity, found->rowId});
+    }
+    guard.commit();
+}
+
+bool StockLedger::correct(const StockRow &row)
+{
+    return StockTable::map().update(m_db, row,
+                                    {StockTable::Name, StockTable::Category, StockTable::Model, StockTable::Unit,
+                                     StockTable::Quantity, StockTable::WarningLevel, StockTable::Supplier,
+                                     StockTable::PurchasePrice, StockTable::Warranty, StockTable::Remarks,
+                                     StockTable::Requested},
+                                    QStringLiteral("rowid = ?"), {row.key})
+        == 1;
 }

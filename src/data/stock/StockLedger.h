@@ -2,6 +2,7 @@
 
 #include "data/catalogs/PartRecord.h"
 #include "data/stock/StockInBill.h"
+#include "data/stock/StockOutBill.h"
 #include "data/stock/StockRow.h"
 
 #include <QList>
@@ -55,6 +56,16 @@ public:
     // StockOverflow when a count would no longer fit.
     RepairUse repairUse(const QString &billNumber, const QString &handledBy, const QDate &date,
                         const QList<RepairPartLine> &lines);
+    // Stock-out ("商品出库"): writes the bill's lines to "出库单", then lowers each line's stock row
+    // by the line's quantity, in line order (a second line of a part lowers what the first left).
+    // Enough in stock is not required: the count may go below 0. Throws StockMissing when a
+    // line's part has no stock row and StockOverflow when a count would no longer fit; nothing of
+    // the bill is written then.
+    void stockOut(const StockOutBill &bill);
+
+    // Stock correction ("更新库存"): the row whose key is row.key takes every value of row but its
+    // part number. False when that row is no longer there.
+    bool correct(const StockRow &row);
 
 private:
     Database &m_db;

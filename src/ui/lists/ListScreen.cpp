@@ -4,6 +4,7 @@
 #include "forms/lists/ListForm.h"
 #include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/WarningRowsProxy.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,7 +16,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidget(parent), m_form(form), m_keys(keys)
+ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const QList<QWidget *> &besideFind)
+    : QWidget(parent), m_form(form), m_keys(keys)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -32,12 +34,21 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     top->addWidget(ScreenKit::caption(searchModeBox, QStringLiteral("查询方式：")));
     top->addWidget(searchModeBox);
     top->addWidget(findButton);
-    top->addWidget(ScreenKit::caption(sortBox, QStringLiteral("排序：")));
+    for (QWidget *w : besideFind)
+        top->addWidget(w);
+    QLabel *sortCaption = ScreenKit::caption(sortBox, QStringLiteral("排序："));
+    top->addWidget(sortCaption);
     top->addWidget(sortBox);
+    // A list without sort items has no sort box.
+    sortCaption->setVisible(sortBox->count() > 0);
+    sortBox->setVisible(sortBox->count() > 0);
     layout->addLayout(top);
 
     grid = new QTableView(this);
-    grid->setModel(&form.model());
+    if (form.declaration().warningRow)
+        grid->setModel(new WarningRowsProxy(form, this));
+    else
+        grid->setModel(&form.model());
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -67,6 +78,8 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     keys.route(searchModeBox, [this] { return Step::to(searchBox); });
     searchModeBox->installEventFilter(this);
     keys.button(findButton, [this] { onFind(); });
+    for (QWidget *w : besideFind)
+        keys.field(w, {}, ScreenKit::Walk::Aside);
     keys.field(sortBox);
     keys.route(grid, [this] {
         if (m_form.rowCount() > 0)
@@ -106,10 +119,11 @@ void ListScreen::onFind()
 
 void ListScreen::applySearchMode()
 {
-    if (searchModeBox->currentText() == m_form.declaration().showAllLabel)
-        m_form.showAll();
-    else
+    const QString label = searchModeBox->currentText();
+    const bool showAll = label == m_form.declaration().showAllLabel;
+    if (!showAll || m_form.declaration().showAllEmptiesText)
         searchBox->clear();
+    m_form.choose(label);
 }
 
 void ListScreen::onSearchMode()
