@@ -17,6 +17,9 @@
 #include "data/followup/FollowUpTable.h"
 #include "data/repair/RepairPartTable.h"
 #include "data/repair/RepairTable.h"
+#include "data/sales/ReturnExchangeTable.h"
+#include "data/sales/SaleLineTable.h"
+#include "data/sales/SaleTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/PartsCatalogDeclaration.h"
 #include "forms/customers/CustomerDeclarations.h"
@@ -208,6 +211,9 @@ private slots:
         QTest::newRow("编号计划") << static_cast<const ColumnMap *>(&NumberPlanTable::map());
         QTest::newRow("用户管理") << static_cast<const ColumnMap *>(&OperatorTable::map());
         QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
+        QTest::newRow("销售") << static_cast<const ColumnMap *>(&SaleTable::map());
+        QTest::newRow("销售单") << static_cast<const ColumnMap *>(&SaleLineTable::map());
+        QTest::newRow("退换") << static_cast<const ColumnMap *>(&ReturnExchangeTable::map());
     }
     void mapsAgreeWithTheSchema()
     {
