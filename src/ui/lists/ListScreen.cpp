@@ -32,9 +32,15 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     top->addWidget(ScreenKit::caption(searchModeBox, QStringLiteral("查询方式：")));
     top->addWidget(searchModeBox);
     top->addWidget(findButton);
-    top->addWidget(ScreenKit::caption(sortBox, QStringLiteral("排序：")));
+    QLabel *sortCaption = ScreenKit::caption(sortBox, QStringLiteral("排序："));
+    top->addWidget(sortCaption);
     top->addWidget(sortBox);
     layout->addLayout(top);
+    // A list kept in one order has no sort box.
+    if (form.declaration().sortItems.isEmpty()) {
+        sortCaption->hide();
+        sortBox->hide();
+    }
 
     grid = new QTableView(this);
     grid->setModel(&form.model());

@@ -26,7 +26,6 @@ TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : QWidget(parent)
     searchModeBox = list->searchModeBox;
     findButton = list->findButton;
     grid = list->grid;
-    list->sortBox->hide(); // the sales list keeps its one order, newest first
 
     auto *bottom = new QWidget(this);
     auto *bottomRow = new QHBoxLayout(bottom);

@@ -21,7 +21,6 @@ TForm_sellback_sh::TForm_sellback_sh(AppContext &ctx, QWidget *parent) : QWidget
     searchModeBox = list->searchModeBox;
     findButton = list->findButton;
     grid = list->grid;
-    list->sortBox->hide(); // the records keep the order they were written in
     layout->addWidget(list, 1);
 
     auto *bottom = new QHBoxLayout;
