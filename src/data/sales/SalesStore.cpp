@@ -63,12 +63,15 @@ std::optional<SoldUnit> SalesStore::findSold(const QString &serial) const
 {
     if (serial.isEmpty())
         return std::nullopt;
-    // The lowest row key among the matches: the serial index holds every key beside its text,
-    // so the search reads the index alone, not the table.
+    // The lowest row key among the matching lines, read from the serial index alone: it holds
+    // every key beside its text, so the table is not read, and lines without a serial number
+    // (about half) are skipped by the range. "+ 0" keeps the engine from walking the table in
+    // key order instead, which reads every row when nothing matches.
     QVariantList binds;
     const QString match = TextMatch::contains(QStringLiteral("\"SN\""), serial, binds);
     const QVariant first = Sql::scalar(
-        m_db, QStringLiteral("SELECT min(%1) FROM \"销售单\" WHERE %2").arg(RowKey::column(), match), binds);
+        m_db, QStringLiteral("SELECT min(%1 + 0) FROM \"销售单\" WHERE \"SN\" > '' AND %2").arg(RowKey::column(), match),
+        binds);
     if (first.isNull() || !first.isValid())
         return std::nullopt;
     const std::optional<SaleLine> line =
