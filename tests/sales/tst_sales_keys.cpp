@@ -13,6 +13,7 @@
 #include "ui/catalogs/TForm_fittings.h"
 #include "ui/customers/TForm_selcustomer.h"
 #include "ui/print/TForm_Preview.h"
+#include "ui/sales/TForm_Replace_goods.h"
 #include "ui/sales/TForm_sell.h"
 #include "ui/sales/TForm_sell_sh.h"
 #include "ui/sales/TForm_sellback.h"
@@ -244,6 +245,56 @@ private slots:
         QCOMPARE(rows(s.t, QStringLiteral("SELECT 单据编号, 退换标识, 所退配件编号, 所退配件SN, 退款金额, 客户 FROM 退换")),
                  QStringList{QStringLiteral("th-260309-1 退 B HD001 405000 张三")});
         QCOMPARE(s.t.scalar(QStringLiteral("SELECT 库存 FROM 库存 WHERE 编号 = 'B'")).toLongLong(), 4);
+    }
+
+    // An exchange: the unit typed in by hand, "换货>>" opens "换货信息", worked from the keyboard
+    // too; the replacement leaves stock.
+    void exchangeByKeys()
+    {
+        Shop s;
+        bool ran = false;
+        whenOpen<TForm_sellback>([&](TForm_sellback *w) {
+            ran = true;
+            type(QStringLiteral("HD9"));
+            tab(); // past "校验>>": the unit was not sold here
+            tab();
+            QCOMPARE(focused(), w->partNoEdit);
+            type(QStringLiteral("B"));
+            enter();
+            QCOMPARE(w->partNameEdit->text(), QStringLiteral("硬盘"));
+            QCOMPARE(w->warrantyEdit->text(), QStringLiteral("三年"));
+            QCOMPARE(focused(), w->returnButton);
+            tab();
+            QCOMPARE(focused(), w->exchangeButton);
+            s.t.prompter.answers << true; // not checked: go on
+            whenOpen<TForm_Replace_goods>([&](TForm_Replace_goods *d) {
+                QCOMPARE(d->windowTitle(), QStringLiteral("换货信息"));
+                QCOMPARE(focused(), d->partNoEdit);
+                type(QStringLiteral("A"));
+                enter();
+                QCOMPARE(d->nameEdit->text(), QStringLiteral("内存条"));
+                QCOMPARE(d->unitEdit->text(), QStringLiteral("条"));
+                QCOMPARE(focused(), d->serialEdit);
+                type(QStringLiteral("MEM9"));
+                tab();
+                QCOMPARE(focused(), d->extraEdit);
+                press(Qt::Key_A, Qt::ControlModifier);
+                type(QStringLiteral("-50"));
+                tab();
+                QCOMPARE(focused(), d->confirmButton);
+                enter();
+            });
+            enter();
+            QTRY_COMPARE(s.t.prompter.last(), QStringLiteral("退换成功!"));
+            QTRY_COMPARE(focused(), w->serialEdit); // back from the dialog
+            press(Qt::Key_Escape);
+            QTRY_VERIFY(!w->isVisible());
+        });
+        s.main->selectNode(QStringLiteral("退换处理"));
+        QVERIFY(ran);
+        QCOMPARE(rows(s.t, QStringLiteral("SELECT 退换标识, 所退配件编号, 所退配件SN, 所换配件编号, 所换配件SN, 客户补款额 FROM 退换")),
+                 QStringList{QStringLiteral("换 B HD9 A MEM9 -500000")});
+        QCOMPARE(rows(s.t, QStringLiteral("SELECT 编号, 库存 FROM 库存 ORDER BY 编号")), (QStringList{"A 9", "B 4"}));
     }
 
     // The sales query from its tree node: a search by customer, the lines of the sale found and

@@ -91,7 +91,11 @@ TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent) : QDialog(paren
     layout->addLayout(buttons);
 
     pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
-    chooseReplacement = [this] { return TForm_Replace_goods::choose(m_form.ctx(), this); };
+    chooseReplacement = [this] {
+        const auto choice = TForm_Replace_goods::choose(m_form.ctx(), this);
+        activateWindow(); // back from the dialog: this window takes the keyboard again
+        return choice;
+    };
 
     // The keyboard: the SN first; Enter in it checks it. The part and customer fields look
     // themselves up and lead to "退货>>".
