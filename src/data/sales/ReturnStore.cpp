@@ -2,6 +2,7 @@
 
 #include "core/repair/RepairJob.h"
 #include "data/catalogs/PartsCatalog.h"
+#include "data/customers/CustomerStore.h"
 #include "data/db/RowKey.h"
 #include "data/db/TableMap.h"
 #include "data/db/TransactionGuard.h"
@@ -25,7 +26,7 @@ bool ReturnStore::partLineHasSerial(const QString &serial) const
 bool ReturnStore::customerKnown(const QString &name) const
 {
     return Sql::scalar(m_db, QStringLiteral("SELECT 1 FROM \"个人客户目录\" WHERE \"客户名称\" = ? LIMIT 1"), {name}).isValid()
-        || Sql::scalar(m_db, QStringLiteral("SELECT 1 FROM \"客户目录\" WHERE \"客户名称\" = ? LIMIT 1"), {name}).isValid();
+        || CustomerStore(m_db).exists(name);
 }
 
 void ReturnStore::setRemarks(qint64 key, const QString &remarks)

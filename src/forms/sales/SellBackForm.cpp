@@ -18,7 +18,7 @@ void SellBackForm::open()
 
 SellBackForm::Field SellBackForm::serialEntered()
 {
-    if (serial.isEmpty()) {
+    if (serial.trimmed().isEmpty()) {
         m_ctx.prompt().warning(QStringLiteral("请输入配件SN！"));
         return Field::Serial;
     }

@@ -53,7 +53,7 @@ protected:
 private:
     void read();
     void fill();
-    // Fills the screen from the form and moves the focus; stays (field refused) returns the step.
+    // Shows what the form holds and moves the focus to the field.
     void go(SellBackForm::Field field);
     QWidget *widget(SellBackForm::Field field) const;
     void onPickPart();
