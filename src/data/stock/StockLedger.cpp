@@ -2,6 +2,7 @@
 
 #include "core/app/DateText.h"
 #include "core/app/Quantity.h"
+#include "core/sales/PartDetails.h"
 #include "core/sales/Sale.h"
 #include "core/sales/SaleLine.h"
 #include "core/stock/StockRules.h"

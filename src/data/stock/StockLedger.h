@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/sales/PartDetails.h"
 #include "data/catalogs/PartRecord.h"
 #include "data/stock/StockInBill.h"
 #include "data/stock/StockRow.h"
@@ -9,6 +8,7 @@
 #include <optional>
 
 class Database;
+struct PartDetails;
 struct Sale;
 struct SaleLine;
 
