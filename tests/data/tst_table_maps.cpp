@@ -21,6 +21,9 @@
 #include "data/stock/StockOutLineTable.h"
 #include "data/stock/StockRow.h"
 #include "data/stock/StockTable.h"
+#include "data/sales/ReturnExchangeTable.h"
+#include "data/sales/SaleLineTable.h"
+#include "data/sales/SaleTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/PartsCatalogDeclaration.h"
 #include "forms/customers/CustomerDeclarations.h"
@@ -214,6 +217,9 @@ private slots:
         QTest::newRow("库存") << static_cast<const ColumnMap *>(&StockTable::map());
         QTest::newRow("出库单") << static_cast<const ColumnMap *>(&StockOutLineTable::map());
         QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
+        QTest::newRow("销售") << static_cast<const ColumnMap *>(&SaleTable::map());
+        QTest::newRow("销售单") << static_cast<const ColumnMap *>(&SaleLineTable::map());
+        QTest::newRow("退换") << static_cast<const ColumnMap *>(&ReturnExchangeTable::map());
     }
     void mapsAgreeWithTheSchema()
     {
