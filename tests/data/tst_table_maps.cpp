@@ -18,6 +18,13 @@
 #include "data/followup/FollowUpTable.h"
 #include "data/repair/RepairPartTable.h"
 #include "data/repair/RepairTable.h"
+#include "data/stock/StockOutLine.h"
+#include "data/stock/StockOutLineTable.h"
+#include "data/stock/StockRow.h"
+#include "data/stock/StockTable.h"
+#include "data/sales/ReturnExchangeTable.h"
+#include "data/sales/SaleLineTable.h"
+#include "data/sales/SaleTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/PartsCatalogDeclaration.h"
 #include "forms/customers/CustomerDeclarations.h"
@@ -208,8 +215,13 @@ private slots:
         QTest::newRow("约定") << static_cast<const ColumnMap *>(&TermsTable::map());
         QTest::newRow("编号计划") << static_cast<const ColumnMap *>(&NumberPlanTable::map());
         QTest::newRow("用户管理") << static_cast<const ColumnMap *>(&OperatorTable::map());
+        QTest::newRow("库存") << static_cast<const ColumnMap *>(&StockTable::map());
+        QTest::newRow("出库单") << static_cast<const ColumnMap *>(&StockOutLineTable::map());
         QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
         QTest::newRow("回访 (whole visit)") << static_cast<const ColumnMap *>(&FollowUpTable::visitMap());
+        QTest::newRow("销售") << static_cast<const ColumnMap *>(&SaleTable::map());
+        QTest::newRow("销售单") << static_cast<const ColumnMap *>(&SaleLineTable::map());
+        QTest::newRow("退换") << static_cast<const ColumnMap *>(&ReturnExchangeTable::map());
     }
     void mapsAgreeWithTheSchema()
     {

@@ -8,6 +8,7 @@
 #include "data/lists/ListModel.h"
 #include "data/repair/RepairTable.h"
 #include "data/repair/RepairConditions.h"
+#include "data/stock/StockInLineTable.h"
 
 #include <QTest>
 
@@ -130,6 +131,8 @@ private slots:
         QVERIFY(expected.size() > 5);
         QCOMPARE(keys(m), expected);
         QVERIFY(!m.canFetchMore());
+        // One plain statement reads the same rows.
+        QCOMPARE(ListModel::readThrough(t.db(), query(c.conditions, sort)), qint64(expected.size()));
     }
 
     // Rows deleted after the list was planned are skipped, the others come once each, in order:
@@ -203,6 +206,87 @@ private slots:
         QCOMPARE(m.recordText(0, C::Remarks), QStringLiteral("客户催过"));
         t.exec("DELETE FROM 维修 WHERE 业务编号 = 'n7'");
         QCOMPARE(m.recordText(0, C::Remarks), QString());
+    }
+
+    // A distinct list (one row per bill of the stock-in lines) pages to the list one grouping
+    // statement gives: every bill once, each at its newest line, in order; a day with more bills
+    // than a page is never split; days without a date come last going down and first going up;
+    // lines of one number whose header differs are separate rows.
+    void distinctPagesGiveTheGroupedList_data()
+    {
+        QTest::addColumn<int>("condition");
+        QTest::addColumn<int>("sort"); // 0 table order, 1 date down, 2 date up, 3 number (no index)
+        QTest::addColumn<bool>("byGroups");
+        const char *conditions[] = {"every line", "part name contains", "one bill", "operator and reason"};
+        const char *sorts[] = {"table order", "date down", "date up", "number"};
+        for (int c = 0; c < 4; ++c)
+            for (int s = 0; s < 4; ++s)
+                QTest::addRow("%s, %s", conditions[c], sorts[s]) << c << s << ((s == 1 || s == 2) && c != 2);
+    }
+    void distinctPagesGiveTheGroupedList()
+    {
+        QFETCH(int, condition);
+        QFETCH(int, sort);
+        QFETCH(bool, byGroups);
+        namespace In = StockInLineTable;
+        TestDatabase t;
+        // 900 bills of one to five lines over 40 days, 450 of them on one busy day, 30 without a
+        // date; one bill's third line by another operator.
+        t.exec("WITH RECURSIVE b(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM b WHERE n < 900), "
+               "k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 5) "
+               "INSERT INTO 入库单 (单据编号, 填单时间, 经办人, 入库原因, 供应商, 配件名称) "
+               "SELECT 'rk-' || n, CASE WHEN n % 30 = 7 THEN NULL WHEN n % 2 = 0 THEN '2024-05-20' "
+               "ELSE date('2024-04-01', '+' || (n % 40) || ' days') END, "
+               "CASE WHEN n = 14 AND i = 3 THEN '李' ELSE '王' END, CASE WHEN n % 3 = 0 THEN '退货' ELSE '进货' END, "
+               "CASE WHEN n % 5 = 0 THEN NULL ELSE '甲商' END, '件' || (n * i % 17) "
+               "FROM b, k WHERE i <= 1 + n % 5 ORDER BY (n * 7919 + i * 104729) % 1009, n, i");
+        const QString groups = QStringLiteral("单据编号, 经办人, 入库原因, 填单时间, 供应商");
+        struct Where
+        {
+            std::vector<ListCondition> conditions;
+            QString sql;
+        };
+        const Where wheres[] = {
+            {{}, QString()},
+            {{Cond::contains(In::PartName, QStringLiteral("件1"))}, QStringLiteral("instr(配件名称, '件1') > 0")},
+            {{Cond::equals(In::BillNumber, QStringLiteral("rk-14"))}, QStringLiteral("单据编号 = 'rk-14'")},
+            {{Cond::equals(In::HandledBy, QStringLiteral("王")), Cond::contains(In::Reason, QStringLiteral("退"))},
+             QStringLiteral("经办人 = '王' AND instr(入库原因, '退') > 0")},
+        };
+        const std::pair<ListSort, QString> sorts[] = {
+            {ListSort{}, QStringLiteral("max(rowid)")},
+            {ListSort{In::Date, true}, QStringLiteral("填单时间 DESC, max(rowid) DESC")},
+            {ListSort{In::Date, false}, QStringLiteral("填单时间, max(rowid)")},
+            {ListSort{In::BillNumber, false}, QStringLiteral("单据编号, max(rowid)")},
+        };
+        const Where &w = wheres[condition];
+        ListQuery q;
+        for (const ColumnRef &c : {In::BillNumber, In::Date, In::HandledBy, In::Supplier, In::Reason})
+            q.columns << ListColumn::of(c, c.column);
+        q.conditions = w.conditions;
+        q.sort = sorts[sort].first;
+        q.distinct = true;
+
+        QSqlQuery r = t.exec(QStringLiteral("SELECT max(rowid) FROM 入库单%1 GROUP BY %2 ORDER BY %3")
+                                 .arg(w.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + w.sql, groups, sorts[sort].second));
+        QList<qint64> expected;
+        while (r.next())
+            expected << r.value(0).toLongLong();
+        QVERIFY(expected.size() >= (condition == 2 ? 2 : 50));
+
+        ListModel m(t.db());
+        m.run(q);
+        if (byGroups)
+            QCOMPARE(m.plannedDriver(), -1);
+        const QList<qint64> got = keys(m);
+        QCOMPARE(got, expected);
+        QCOMPARE(ListModel::readThrough(t.db(), q), qint64(expected.size()));
+        // A row shows its group's values.
+        const int row = int(got.indexOf(expected.last()));
+        QSqlQuery v = t.exec("SELECT 单据编号, ifnull(供应商, '') FROM 入库单 WHERE rowid = ?", {expected.last()});
+        QVERIFY(v.next());
+        QCOMPARE(m.text(row, In::BillNumber), v.value(0).toString());
+        QCOMPARE(m.text(row, In::Supplier), v.value(1).toString());
     }
 
     // A file written before an index was added to the schema gets it when it is opened.

@@ -43,18 +43,23 @@ QVariant stored(const ColumnRef &column, const QVariant &value)
     return value;
 }
 
-QString op(ListCondition::Op o)
+QString symbol(ListCondition::Op o)
 {
     using O = ListCondition::Op;
     switch (o) {
-    case O::Equal: return QStringLiteral(" = ?");
-    case O::NotEqual: return QStringLiteral(" <> ?");
-    case O::Less: return QStringLiteral(" < ?");
-    case O::LessOrEqual: return QStringLiteral(" <= ?");
-    case O::Greater: return QStringLiteral(" > ?");
-    case O::GreaterOrEqual: return QStringLiteral(" >= ?");
+    case O::Equal: return QStringLiteral(" = ");
+    case O::NotEqual: return QStringLiteral(" <> ");
+    case O::Less: return QStringLiteral(" < ");
+    case O::LessOrEqual: return QStringLiteral(" <= ");
+    case O::Greater: return QStringLiteral(" > ");
+    case O::GreaterOrEqual: return QStringLiteral(" >= ");
     }
-    return QStringLiteral(" = ?");
+    return QStringLiteral(" = ");
+}
+
+QString op(ListCondition::Op o)
+{
+    return symbol(o) + u'?';
 }
 
 QString joined(const QStringList &terms)
@@ -67,11 +72,23 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
     : m_db(db), m_query(query), m_pageSize(pageSize)
 {
     const QString table = m_query.table();
-    QStringList fields{quoted(table) + u'.' + RowKey::column(),
-                       m_query.sort.isTableOrder() ? QStringLiteral("NULL") : column(m_query.sort.column, true)};
+    const QString rowKey = quoted(table) + u'.' + RowKey::column();
+    QStringList fields{m_query.sort.isTableOrder() ? QStringLiteral("NULL") : column(m_query.sort.column, true)};
+    QStringList shown;
     for (const ListColumn &c : m_query.columns)
-        fields << column(c.column, true);
-    m_select = QStringLiteral("SELECT ") + fields.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + quoted(table);
+        shown << column(c.column, true);
+    fields << shown;
+    const QString from = QStringLiteral(" FROM ") + quoted(table);
+    m_select = QStringLiteral("SELECT ") + rowKey + QStringLiteral(", ") + fields.join(QStringLiteral(", ")) + from;
+    if (m_query.distinct) {
+        bool sortShown = m_query.sort.isTableOrder();
+        for (const ListColumn &c : m_query.columns)
+            sortShown = sortShown || c.column == m_query.sort.column;
+        if (!sortShown)
+            throw DbError(QStringLiteral("a distinct list sorts on one of its columns"));
+        m_distinctSelect = QStringLiteral("SELECT max(") + rowKey + QStringLiteral("), ") + fields.join(QStringLiteral(", ")) + from;
+        m_group = QStringLiteral(" GROUP BY ") + shown.join(QStringLiteral(", "));
+    }
 
     try {
         for (const ListCondition &c : m_query.conditions)
@@ -104,13 +121,16 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
         // An order without an index cannot drive: the rows are sorted once, into a key list.
         m_keyList = m_driver >= 0
             || (!m_query.sort.isTableOrder() && !Schema::hasIndexOn(m_query.sort.column.table, m_query.sort.column.column));
+        // A distinct list in table order has no order to page by: its groups are listed once.
+        m_keyList = m_keyList || (m_query.distinct && m_query.sort.isTableOrder());
+        m_byGroups = m_query.distinct && !m_keyList;
 
         QStringList terms;
         for (int i = 0; i < int(m_query.conditions.size()); ++i)
             terms << render(m_query.conditions[i], i == m_driver, m_whereBinds);
         m_where = terms.join(QStringLiteral(" AND "));
         // The key list is sorted from the driving condition's rows, never by the order's index.
-        const QString key = u'+' + quoted(table) + u'.' + RowKey::column();
+        const QString key = m_query.distinct ? QStringLiteral("max(") + rowKey + u')' : u'+' + rowKey;
         if (m_query.sort.isTableOrder()) {
             m_order = key;
         } else {
@@ -154,6 +174,7 @@ bool ListPlanner::indexable(const ListCondition &c) const
                 return false;
         return !c.parts.empty();
     case K::Contains:
+    case K::CompareColumns:
         return false;
     }
     return false;
@@ -190,6 +211,8 @@ QString ListPlanner::render(const ListCondition &c, bool indexed, QVariantList &
     case K::InSelect:
         return column(c.column, indexed) + QStringLiteral(" IN (SELECT k FROM temp.") + quoted(m_keyTables.at(&c))
             + u')';
+    case K::CompareColumns:
+        return column(c.column, true) + symbol(c.op) + column(c.other, true);
     }
     return QStringLiteral("1 = 0");
 }
@@ -235,14 +258,24 @@ ListPlanner::Probe ListPlanner::probe(const ListCondition &c, qint64 limit) cons
 ListPlanner::Statement ListPlanner::keyListStatement() const
 {
     const QString table = quoted(m_query.table());
-    return {QStringLiteral("SELECT %1.%2 FROM %1%3 ORDER BY %4").arg(table, RowKey::column(), joined(m_where.isEmpty() ? QStringList() : QStringList{m_where}), m_order),
+    const QString where = joined(m_where.isEmpty() ? QStringList() : QStringList{m_where});
+    if (m_query.distinct)
+        return {QStringLiteral("SELECT max(%1.%2) FROM %1%3%4 ORDER BY %5").arg(table, RowKey::column(), where, m_group, m_order),
+                m_whereBinds};
+    return {QStringLiteral("SELECT %1.%2 FROM %1%3 ORDER BY %4").arg(table, RowKey::column(), where, m_order),
             m_whereBinds};
 }
 
 ListPlanner::Statement ListPlanner::allRowsStatement() const
 {
+    if (m_query.distinct)
+        return {m_distinctSelect + joined(m_where.isEmpty() ? QStringList() : QStringList{m_where}) + m_group
+                    + QStringLiteral(" ORDER BY ") + m_order,
+                m_whereBinds};
     if (byKeyList())
-        return {m_select + joined(QStringList{m_where}) + QStringLiteral(" ORDER BY ") + m_order, m_whereBinds};
+        return {m_select + joined(m_where.isEmpty() ? QStringList() : QStringList{m_where}) + QStringLiteral(" ORDER BY ")
+                    + m_order,
+                m_whereBinds};
     Statement s = pageStatements(Cursor()).first();
     s.sql.chop(QStringLiteral(" LIMIT ?").size());
     return s;
@@ -310,4 +343,93 @@ QList<ListPlanner::Statement> ListPlanner::pageStatements(const Cursor &cursor) 
 QString ListPlanner::recordStatement(const ColumnRef &c) const
 {
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(quoted(c.column), quoted(m_query.table()), RowKey::column());
+}
+
+QString ListPlanner::afterGroups(const Cursor &cursor, QVariantList &binds, ToEnd toEnd) const
+{
+    if (cursor.atStart)
+        return {};
+    const QString col = column(m_query.sort.column, true);
+    // The engine puts rows without a value first going up and last going down.
+    if (m_query.sort.descending) {
+        if (cursor.sortValue.isNull())
+            return QStringLiteral("1 = 0"); // the valueless group came last
+        // Reading on to the end takes the valueless group too; a page within the list seeks its
+        // range of the order's index.
+        if (toEnd == ToEnd::ValuelessOnly)
+            return col + QStringLiteral(" IS NULL");
+        binds << cursor.sortValue;
+        return toEnd == ToEnd::Yes ? u'(' + col + QStringLiteral(" < ? OR ") + col + QStringLiteral(" IS NULL)")
+                                   : col + QStringLiteral(" < ?");
+    }
+    if (cursor.sortValue.isNull())
+        return col + QStringLiteral(" IS NOT NULL");
+    binds << cursor.sortValue;
+    return col + QStringLiteral(" > ?");
+}
+
+ListPlanner::Statement ListPlanner::boundaryStatement(const Cursor &cursor) const
+{
+    const QString col = column(m_query.sort.column, true);
+    QStringList shown;
+    for (const ListColumn &c : m_query.columns)
+        shown << column(c.column, true);
+    QVariantList binds = m_whereBinds;
+    QStringList terms;
+    if (!m_where.isEmpty())
+        terms << m_where;
+    const QString after = afterGroups(cursor, binds, ToEnd::No);
+    if (!after.isEmpty())
+        terms << after;
+    const bool down = m_query.sort.descending;
+    const QString inner = QStringLiteral("SELECT DISTINCT %1 AS s, %2 FROM %3%4 ORDER BY %1%5 LIMIT ?")
+                              .arg(col, shown.join(QStringLiteral(", ")), quoted(m_query.table()), joined(terms),
+                                   down ? QStringLiteral(" DESC") : QString());
+    return {QStringLiteral("SELECT count(*), %1(s), count(s) FROM (%2)").arg(down ? QStringLiteral("min") : QStringLiteral("max"), inner),
+            binds};
+}
+
+ListPlanner::Statement ListPlanner::groupsStatement(const Cursor &cursor, const Boundary &boundary, int pageSize) const
+{
+    const QString col = column(m_query.sort.column, true);
+    QVariantList binds = m_whereBinds;
+    QStringList terms;
+    if (!m_where.isEmpty())
+        terms << m_where;
+    // Past the boundary's last value only the valueless group can be left (going down).
+    const ToEnd toEnd = boundary.rows >= pageSize ? ToEnd::No : boundary.rows == 0 ? ToEnd::ValuelessOnly : ToEnd::Yes;
+    const QString after = afterGroups(cursor, binds, toEnd);
+    if (!after.isEmpty())
+        terms << after;
+    // A full page ends with the group of its last sort value, taken whole.
+    if (boundary.rows >= pageSize) {
+        if (m_query.sort.descending) {
+            if (boundary.valued == boundary.rows) {
+                terms << col + QStringLiteral(" >= ?");
+                binds << boundary.last;
+            } // else the valueless group was reached: it and everything before it
+        } else if (boundary.valued == 0) {
+            terms << col + QStringLiteral(" IS NULL");
+        } else {
+            terms << u'(' + col + QStringLiteral(" IS NULL OR ") + col + QStringLiteral(" <= ?)");
+            binds << boundary.last;
+        }
+    }
+    const QString dir = m_query.sort.descending ? QStringLiteral(" DESC") : QString();
+    const QString order = col + dir + QStringLiteral(", max(") + quoted(m_query.table()) + u'.' + RowKey::column() + u')' + dir;
+    return {m_distinctSelect + joined(terms) + m_group + QStringLiteral(" ORDER BY ") + order, binds};
+}
+
+bool ListPlanner::groupsLeft(const Cursor &cursor, const Boundary &boundary) const
+{
+    // Nothing after the cursor: at the start that is every row; going up nothing comes after the
+    // last value; going down the valueless rows may still follow.
+    return boundary.rows > 0 || (!cursor.atStart && m_query.sort.descending && !cursor.sortValue.isNull());
+}
+
+bool ListPlanner::endsList(const Boundary &boundary, int pageSize) const
+{
+    if (boundary.rows < pageSize)
+        return true;
+    return m_query.sort.descending && boundary.valued < boundary.rows;
 }

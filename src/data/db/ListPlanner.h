@@ -27,6 +27,12 @@ class Database;
 // An order on a column without an index cannot drive either: its rows are sorted once into a key
 // list as well. Conditions that look in another table are evaluated once, into a temporary key
 // table, so a page does not search that table again.
+//
+// A distinct list (one row per combination of the shown columns) keys each row by the newest of
+// the table rows it stands for. Driven by the order, it is paged in whole groups of equal sort
+// values: the first page-size rows after the last group fetched name the last sort value the
+// page reaches, and the page reads every group up to it, newest first within a group (a busy day
+// makes a longer page, never a group split over two). Otherwise its keys are listed once, as above.
 class ListPlanner
 {
 public:
@@ -52,6 +58,24 @@ public:
     ~ListPlanner();
     ListPlanner(const ListPlanner &) = delete;
     ListPlanner &operator=(const ListPlanner &) = delete;
+
+    // A distinct list paged by groups (see above): boundaryStatement() tells how far the next page
+    // reaches, groupsStatement() reads it.
+    bool byGroups() const { return m_byGroups; }
+    struct Boundary
+    {
+        qint64 rows = 0;     // distinct rows after the cursor, up to the page size
+        QVariant last;       // the sort value of the last of them
+        qint64 valued = 0;   // how many of them have a sort value (the others have none)
+    };
+    // Its fields are the row count, the last sort value and the count with a value; bind the
+    // page size last.
+    Statement boundaryStatement(const Cursor &cursor) const;
+    Statement groupsStatement(const Cursor &cursor, const Boundary &boundary, int pageSize) const;
+    // Whether groupsStatement() can find rows the boundary did not count: false when nothing is left.
+    bool groupsLeft(const Cursor &cursor, const Boundary &boundary) const;
+    // Whether the page read by groupsStatement() ends the list.
+    bool endsList(const Boundary &boundary, int pageSize) const;
 
     // True when a condition drives: keyListStatement() lists the keys of every row in order once,
     // and rowsStatement() reads a page of them. Otherwise the order drives and pageStatements()
@@ -83,6 +107,8 @@ private:
         qint64 span = 0; // from the smallest to the largest row key
     };
     Probe probe(const ListCondition &c, qint64 limit) const;
+    enum class ToEnd { No, Yes, ValuelessOnly };
+    QString afterGroups(const Cursor &cursor, QVariantList &binds, ToEnd toEnd) const;
     void dropKeyTables();
 
     Database &m_db;
@@ -90,7 +116,10 @@ private:
     int m_pageSize;
     int m_driver = -1;
     bool m_keyList = false;
-    QString m_select; // "SELECT ... FROM ..."
+    bool m_byGroups = false;
+    QString m_select; // "SELECT ... FROM ...": the fields of single rows
+    QString m_distinctSelect; // a distinct list's fields of grouped rows, newest row key first
+    QString m_group;  // a distinct list's " GROUP BY ..." of its shown columns
     QString m_where;  // the conditions, planned
     QString m_order;  // the order of the key list
     QVariantList m_whereBinds;

@@ -12,6 +12,16 @@ ListCondition ListCondition::compare(const ColumnRef &column, Op op, const QVari
     return c;
 }
 
+ListCondition ListCondition::compareColumns(const ColumnRef &column, Op op, const ColumnRef &other)
+{
+    ListCondition c;
+    c.kind = Kind::CompareColumns;
+    c.column = column;
+    c.op = op;
+    c.other = other;
+    return c;
+}
+
 ListCondition ListCondition::contains(const ColumnRef &column, const QString &text)
 {
     ListCondition c;

@@ -21,6 +21,7 @@ struct ListCondition
         Range,    // value <= column < until
         AnyOf,    // any of parts
         InSelect, // column is among the values of selected in the rows of its table matching parts
+        CompareColumns, // column op other, two columns of the same row
     };
     enum class Op { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
 
@@ -30,11 +31,14 @@ struct ListCondition
     QVariant value;
     QVariant until;
     ColumnRef selected;
+    ColumnRef other;
     std::vector<ListCondition> parts;
 
     static ListCondition compare(const ColumnRef &column, Op op, const QVariant &value);
     static ListCondition equals(const ColumnRef &column, const QVariant &value) { return compare(column, Op::Equal, value); }
     static ListCondition notEquals(const ColumnRef &column, const QVariant &value) { return compare(column, Op::NotEqual, value); }
+    // Two columns of the row compared with each other (a row with either empty matches nothing).
+    static ListCondition compareColumns(const ColumnRef &column, Op op, const ColumnRef &other);
     static ListCondition contains(const ColumnRef &column, const QString &text);
     // Half-open: from <= column < until.
     static ListCondition range(const ColumnRef &column, const QVariant &from, const QVariant &until);

@@ -141,6 +141,24 @@ ListModel::Page ListModel::fetchPage() const
         cursor.key = m_keys.back();
         cursor.sortValue = m_lastSortValue;
     }
+    if (m_planner->byGroups()) {
+        const ListPlanner::Statement b = m_planner->boundaryStatement(cursor);
+        QSqlQuery q = Sql::exec(m_db, b.sql, b.binds + QVariantList{PageSize});
+        ListPlanner::Boundary boundary;
+        if (q.next()) {
+            boundary.rows = q.value(0).toLongLong();
+            boundary.last = q.value(1);
+            boundary.valued = q.value(2).toLongLong();
+        }
+        page.last = m_planner->endsList(boundary, PageSize);
+        if (!m_planner->groupsLeft(cursor, boundary))
+            return page;
+        const ListPlanner::Statement s = m_planner->groupsStatement(cursor, boundary, PageSize);
+        QSqlQuery rows = Sql::exec(m_db, s.sql, s.binds);
+        while (rows.next())
+            read(rows, page);
+        return page;
+    }
     for (const ListPlanner::Statement &s : m_planner->pageStatements(cursor)) {
         const int wanted = PageSize - int(page.keys.size());
         if (wanted <= 0)

@@ -3,44 +3,44 @@
 #include "core/app/DateText.h"
 #include "core/app/Quantity.h"
 #include "core/repair/RepairJob.h"
+#include "core/sales/PartDetails.h"
+#include "core/sales/Sale.h"
+#include "core/sales/SaleLine.h"
 #include "core/stock/StockRules.h"
 #include "data/catalogs/PartsCatalog.h"
 #include "data/db/Sql.h"
 #include "data/db/TransactionGuard.h"
+#include "data/stock/StockMissing.h"
+#include "data/stock/StockOutBill.h"
+#include "data/stock/StockOutLine.h"
+#include "data/stock/StockOutLineTable.h"
 #include "data/stock/StockOverflow.h"
+#include "data/stock/StockTable.h"
+#include "data/db/TableMap.h"
+#include "data/stock/StockShortage.h"
+
+#include <QHash>
 
 namespace {
-const QString RowColumns = QStringLiteral("\"编号\", \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"警戒库存\", "
-                                          "\"供货商\", \"进货单价\", \"保修期\", \"备注\", \"配件申请\", rowid");
-
 struct FoundRow
 {
     StockRow row;
     qint64 rowId = 0;
 };
 
-std::optional<FoundRow> findRow(const Database &db, const QString &partNo)
+// The first stock row, in table order, where `where` holds.
+std::optional<FoundRow> findRowWhere(Database &db, const QString &where, const QVariantList &values)
 {
-    QSqlQuery q = Sql::exec(
-        db, QStringLiteral("SELECT %1 FROM \"库存\" WHERE \"编号\" = ? ORDER BY rowid LIMIT 1").arg(RowColumns), {partNo});
-    if (!q.next())
+    const std::optional<StockRow> r =
+        StockTable::map().first(db, QStringLiteral("WHERE %1 ORDER BY rowid LIMIT 1").arg(where), values);
+    if (!r)
         return std::nullopt;
-    FoundRow f;
-    StockRow &r = f.row;
-    r.partNo = q.value(0).toString();
-    r.name = q.value(1).toString();
-    r.category = q.value(2).toString();
-    r.model = q.value(3).toString();
-    r.unit = q.value(4).toString();
-    r.quantity = q.value(5).toLongLong();
-    r.warningLevel = q.value(6).toLongLong();
-    r.supplier = q.value(7).toString();
-    r.purchasePrice = Money::fromUnits(q.value(8).toLongLong());
-    r.warranty = q.value(9).toString();
-    r.remarks = q.value(10).toString();
-    r.requested = q.value(11).toLongLong();
-    f.rowId = q.value(12).toLongLong();
-    return f;
+    return FoundRow{*r, r->key};
+}
+
+std::optional<FoundRow> findRow(Database &db, const QString &partNo)
+{
+    return findRowWhere(db, QStringLiteral("\"编号\" = ?"), {partNo});
 }
 
 std::optional<qint64> catalogWarningLevel(const Database &db, const QString &partNo)
@@ -135,32 +135,6 @@ void StockLedger::requestParts(const QString &partNo, const QString &name, qint6
     Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"配件申请\" = ? WHERE rowid = ?"), {*requested, found->rowId});
 }
 
-namespace {
-// The first stock row of the part that holds more than 0: the only row a repair takes parts from.
-std::optional<FoundRow> findRowInStock(const Database &db, const QString &partNo)
-{
-    QSqlQuery q = Sql::exec(db,
-                            QStringLiteral("SELECT \"名称\", \"类别\", \"规格\", \"单位\", \"库存\", \"进货单价\", "
-                                           "\"保修期\", \"编号\", rowid FROM \"库存\" WHERE \"库存\" > 0 AND \"编号\" = ? "
-                                           "ORDER BY rowid LIMIT 1"),
-                            {partNo});
-    if (!q.next())
-        return std::nullopt;
-    FoundRow f;
-    StockRow &r = f.row;
-    r.name = q.value(0).toString();
-    r.category = q.value(1).toString();
-    r.model = q.value(2).toString();
-    r.unit = q.value(3).toString();
-    r.quantity = q.value(4).toLongLong();
-    r.purchasePrice = Money::fromUnits(q.value(5).toLongLong());
-    r.warranty = q.value(6).toString();
-    r.partNo = q.value(7).toString();
-    f.rowId = q.value(8).toLongLong();
-    return f;
-}
-} // namespace
-
 StockLedger::RepairUse StockLedger::repairUse(const QString &billNumber, const QString &handledBy, const QDate &date,
                                               const QList<RepairPartLine> &lines)
 {
@@ -168,7 +142,8 @@ StockLedger::RepairUse StockLedger::repairUse(const QString &billNumber, const Q
     const QString day = DateText::toText(date);
     for (int i = 0; i < lines.size(); ++i) {
         const RepairPartLine &l = lines.at(i);
-        const auto found = findRowInStock(m_db, l.partCode);
+        // Only a row holding more than 0 gives parts to a repair.
+        const auto found = findRowWhere(m_db, QStringLiteral("\"库存\" > 0 AND \"编号\" = ?"), {l.partCode});
         if (!found) {
             use.skipped << l.partCode;
             continue;
@@ -188,4 +163,168 @@ StockLedger::RepairUse StockLedger::repairUse(const QString &billNumber, const Q
         ++use.linesTaken;
     }
     return use;
+}
+
+void StockLedger::stockOut(const StockOutBill &bill)
+{
+    TransactionGuard guard(m_db);
+    // Every line's stock row first: a missing one refuses the whole bill before anything is written.
+    for (int i = 0; i < bill.lines.size(); ++i)
+        if (!findRow(m_db, bill.lines.at(i).partNo))
+            throw StockMissing(i, bill.lines.at(i).partNo);
+
+    const auto &lines = StockOutLineTable::map();
+    const QList<ColumnRef> written = {StockOutLineTable::BillNumber, StockOutLineTable::HandledBy,
+                                      StockOutLineTable::Date,       StockOutLineTable::Reason,
+                                      StockOutLineTable::PartNo,     StockOutLineTable::PartName,
+                                      StockOutLineTable::Category,   StockOutLineTable::Model,
+                                      StockOutLineTable::Unit,       StockOutLineTable::Quantity,
+                                      StockOutLineTable::Remarks};
+    for (const StockOutBill::Line &l : bill.lines) {
+        StockOutLine row;
+        row.billNumber = bill.billNumber;
+        row.handledBy = bill.handledBy;
+        row.date = bill.date;
+        row.reason = bill.reason;
+        row.partNo = l.partNo;
+        row.partName = l.name;
+        row.category = l.category;
+        row.model = l.model;
+        row.unit = l.unit;
+        row.quantity = l.quantity;
+        row.remarks = l.remarks;
+        lines.insert(m_db, row, written);
+    }
+
+    // In line order: a second line of the same part lowers what the first one left. Enough in
+    // stock is not required; the count may go below 0.
+    for (int i = 0; i < bill.lines.size(); ++i) {
+        const StockOutBill::Line &l = bill.lines.at(i);
+        const auto found = findRow(m_db, l.partNo);
+        if (!found)
+            throw StockMissing(i, l.partNo);
+        const std::optional<qint64> quantity = Quantity::difference(found->row.quantity, l.quantity);
+        if (!quantity)
+            throw StockOverflow(i, l.partNo);
+        Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"库存\" = ? WHERE rowid = ?"), {*quantity, found->rowId});
+    }
+    guard.commit();
+}
+
+bool StockLedger::correct(const StockRow &row)
+{
+    return StockTable::map().update(m_db, row,
+                                    {StockTable::Name, StockTable::Category, StockTable::Model, StockTable::Unit,
+                                     StockTable::Quantity, StockTable::WarningLevel, StockTable::Supplier,
+                                     StockTable::PurchasePrice, StockTable::Warranty, StockTable::Remarks,
+                                     StockTable::Requested},
+                                    QStringLiteral("rowid = ?"), {row.key})
+        == 1;
+}
+
+// Sales, returns and exchanges.
+
+namespace {
+void addStockOutLine(Database &db, const QString &billNumber, const QDate &date, const QString &handledBy,
+                     const QString &reason, const PartDetails &part, qint64 quantity, const QString &remarks)
+{
+    Sql::exec(db,
+              QStringLiteral("INSERT INTO \"出库单\" (\"单据编号\", \"填单时间\", \"经办人\", \"出库原因\", \"编号\", "
+                             "\"配件名称\", \"所属类别\", \"规格\", \"单位\", \"数量\", \"保修期\", \"备注\") "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+              {billNumber, DateText::toText(date), handledBy, reason, part.partNo, part.name, part.category, part.model,
+               part.unit, quantity, part.warranty, remarks});
+}
+} // namespace
+
+std::optional<int> StockLedger::firstShortLine(const QList<SaleLine> &lines) const
+{
+    QHash<QString, qint64> left; // what each part has left after the lines so far
+    for (int i = 0; i < lines.size(); ++i) {
+        const SaleLine &l = lines.at(i);
+        auto it = left.find(l.partNo);
+        if (it == left.end()) {
+            const auto found = findRow(m_db, l.partNo);
+            it = left.insert(l.partNo, found ? found->row.quantity : 0);
+        }
+        const std::optional<qint64> after = Quantity::difference(*it, l.quantity);
+        if (!after || *after < 0)
+            return i;
+        *it = *after;
+    }
+    return std::nullopt;
+}
+
+Money StockLedger::sell(const Sale &sale, const QList<SaleLine> &lines)
+{
+    if (const std::optional<int> shortLine = firstShortLine(lines))
+        throw StockShortage(*shortLine, lines.at(*shortLine).partNo);
+    Money cost;
+    for (int i = 0; i < lines.size(); ++i) {
+        const SaleLine &l = lines.at(i);
+        addStockOutLine(m_db, sale.stockOutNumber, sale.date, sale.handledBy, QStringLiteral("售出"),
+                        PartDetails{l.partNo, l.name, l.category, l.model, l.unit, l.warranty, {}}, l.quantity,
+                        l.remarks);
+        const auto found = findRow(m_db, l.partNo);
+        if (!found)
+            continue;
+        const std::optional<qint64> quantity = Quantity::difference(found->row.quantity, l.quantity);
+        std::int64_t lineCost = 0;
+        std::int64_t total = 0;
+        if (!quantity || __builtin_mul_overflow(found->row.purchasePrice.units(), l.quantity, &lineCost)
+            || __builtin_add_overflow(cost.units(), lineCost, &total))
+            throw StockOverflow(i, l.partNo);
+        cost = Money::fromUnits(total);
+        Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"库存\" = ? WHERE rowid = ?"), {*quantity, found->rowId});
+    }
+    return cost;
+}
+
+void StockLedger::returnIntoStock(const PartDetails &part, const QString &billNumber, const QString &handledBy,
+                                  const QDate &date)
+{
+    Sql::exec(m_db,
+              QStringLiteral("INSERT INTO \"入库单\" (\"单据编号\", \"经办人\", \"填单时间\", \"供应商\", \"入库原因\", "
+                             "\"编号\", \"配件名称\", \"所属类别\", \"规格\", \"单位\", \"数量\", \"进货单价\", "
+                             "\"金额\", \"保修期\", \"备注\") VALUES (?, ?, ?, '', ?, ?, ?, ?, ?, ?, 1, 0, 0, ?, ?)"),
+              {billNumber, handledBy, DateText::toText(date), QStringLiteral("退货"), part.partNo, part.name,
+               part.category, part.model, part.unit, part.warranty, QStringLiteral("退货入库，相关配件信息不全。")});
+    if (const auto found = findRow(m_db, part.partNo)) {
+        const std::optional<qint64> quantity = Quantity::sum(found->row.quantity, 1);
+        if (!quantity)
+            throw StockOverflow(0, part.partNo);
+        Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"库存\" = ? WHERE rowid = ?"), {*quantity, found->rowId});
+        return;
+    }
+    Sql::exec(m_db,
+              QStringLiteral("INSERT INTO \"库存\" (\"供货商\", \"编号\", \"类别\", \"名称\", \"规格\", \"单位\", "
+                             "\"进货单价\", \"保修期\", \"库存\", \"备注\", \"警戒库存\", \"配件申请\") "
+                             "VALUES ('', ?, ?, ?, ?, ?, 0, ?, 1, '', 0, 0)"),
+              {part.partNo, part.category, part.name, part.model, part.unit, part.warranty});
+}
+
+void StockLedger::exchangeOut(const PartDetails &replacement, const QString &billNumber, const QString &handledBy,
+                              const QDate &date)
+{
+    if (const auto found = findRow(m_db, replacement.partNo)) {
+        const std::optional<qint64> quantity = Quantity::difference(found->row.quantity, 1);
+        if (!quantity)
+            throw StockOverflow(0, replacement.partNo);
+        Sql::exec(m_db, QStringLiteral("UPDATE \"库存\" SET \"库存\" = ? WHERE rowid = ?"), {*quantity, found->rowId});
+    }
+    addStockOutLine(m_db, billNumber, date, handledBy, QStringLiteral("换货"), replacement, 1, QStringLiteral("换货"));
+}
+
+std::optional<StockRow> StockLedger::rowNamed(const QString &name) const
+{
+    if (auto f = findRowWhere(m_db, QStringLiteral("\"名称\" = ?"), {name}))
+        return f->row;
+    return std::nullopt;
+}
+
+std::optional<StockRow> StockLedger::rowInStock(const QString &partNo) const
+{
+    if (auto f = findRowWhere(m_db, QStringLiteral("\"库存\" > 0 AND \"编号\" = ?"), {partNo}))
+        return f->row;
+    return std::nullopt;
 }

@@ -19,4 +19,5 @@ struct StockRow
     QString warranty; // "保修期"
     QString remarks;  // "备注"
     qint64 requested = 0; // "配件申请"
+    qint64 key = 0;       // the engine's row key; 0 for a row not read from the file
 };

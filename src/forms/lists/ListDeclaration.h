@@ -24,6 +24,9 @@ struct ListDeclaration
         // nullopt: the text is refused with refusedMessage.
         std::function<std::optional<ListCondition>(const QString &text)> condition;
         QString refusedMessage;
+        // The entry needs no text: chosen in the search mode box it lists at once, as "显示全部"
+        // does ("查询[&F]" still asks for a text first).
+        bool listsWhenChosen = false;
     };
     struct SortItem
     {
@@ -32,13 +35,18 @@ struct ListDeclaration
     };
 
     QList<ListColumn> columns;
+    // One row per distinct combination of the columns (the lines of a bill as one bill); the
+    // default sort is then on one of the columns.
+    bool distinct = false;
     QList<Mode> modes; // the first one lists when no mode is named
     ListSort defaultSort; // the order of every mode's list (none: table order)
 
     QString showAllLabel = QStringLiteral("显示全部"); // first entry of the search mode box
-    // "查询[&F]" with the mode box on showAllLabel lists the mode again (the text must not be empty,
-    // an empty list says so); false: it does nothing.
-    bool showAllSearches = false;
+    // "查询[&F]" with "显示全部" and a text lists the mode again (false: nothing happens).
+    bool findShowsAll = false;
+    // Choosing "显示全部" in the mode box empties the search text, as every other entry does
+    // (false: the text stays).
+    bool showAllEmptiesText = false;
     QList<Search> searches;
     bool searchInTableOrder = false; // a search lists in table order until a sort item is chosen
     bool searchAllRows = false;      // a search looks at every row, not only the mode's (the restriction holds)
@@ -47,6 +55,10 @@ struct ListDeclaration
     // Opened under the technician view, the list holds only the rows whose ownerColumn is the
     // operator's name, in every mode, search and sort.
     ColumnRef ownerColumn;
+
+    // Rows drawn as warnings (red, yellow text), decided from the row's shown texts; empty: none.
+    using RowText = std::function<QString(const ColumnRef &column)>;
+    std::function<bool(const RowText &row)> warningRow;
 
     QString emptySearchMessage = QStringLiteral("请输入查询内容后再查询！");
     QString notFoundMessage = QStringLiteral("无此记录，请重新输入！");

@@ -18,8 +18,11 @@ void ListForm::list(std::vector<ListCondition> conditions, const ListSort &sort)
     ListQuery q;
     q.columns = m_decl.columns;
     q.conditions = m_current;
+    q.conditions.insert(q.conditions.end(), m_filter.begin(), m_filter.end());
     q.sort = m_sort;
+    q.distinct = m_decl.distinct;
     m_model->run(q);
+    listed();
 }
 
 void ListForm::load(const QString &mode, const QDate &day)
@@ -48,15 +51,15 @@ bool ListForm::search(const QString &label, const QString &text)
         m_ctx.prompt().warning(m_decl.emptySearchMessage);
         return false;
     }
-    if (m_decl.showAllSearches && label == m_decl.showAllLabel) {
-        list(m_base, m_decl.defaultSort);
+    const ListDeclaration::Search *s = m_decl.search(label);
+    if (!s) {
+        if (label != m_decl.showAllLabel || !m_decl.findShowsAll)
+            return false;
+        showAll();
         if (rowCount() == 0)
             m_ctx.prompt().warning(m_decl.notFoundMessage);
         return true;
     }
-    const ListDeclaration::Search *s = m_decl.search(label);
-    if (!s)
-        return false;
     const std::optional<ListCondition> condition = s->condition(t);
     if (!condition) {
         m_ctx.prompt().warning(s->refusedMessage);
@@ -73,6 +76,24 @@ bool ListForm::search(const QString &label, const QString &text)
 void ListForm::showAll()
 {
     list(m_base, m_decl.defaultSort);
+}
+
+bool ListForm::choose(const QString &label)
+{
+    if (label == m_decl.showAllLabel) {
+        showAll();
+        return true;
+    }
+    const ListDeclaration::Search *s = m_decl.search(label);
+    if (!s || !s->listsWhenChosen)
+        return false;
+    const std::optional<ListCondition> condition = s->condition(QString());
+    if (!condition)
+        return false;
+    std::vector<ListCondition> conditions = m_base;
+    conditions.push_back(*condition);
+    list(std::move(conditions), m_decl.searchInTableOrder ? ListSort{} : m_decl.defaultSort);
+    return true;
 }
 
 void ListForm::sort(const QString &label)
@@ -103,4 +124,11 @@ QString ListForm::text(int row, const ColumnRef &column) const
 QString ListForm::recordText(int row, const ColumnRef &column) const
 {
     return m_model->recordText(row, column);
+}
+
+bool ListForm::isWarningRow(int row) const
+{
+    if (!m_decl.warningRow || row < 0 || row >= rowCount())
+        return false;
+    return m_decl.warningRow([this, row](const ColumnRef &column) { return text(row, column); });
 }

@@ -18,7 +18,7 @@ public:
     // access: how the screen was opened; anything but Full (the technician view) restricts every
     // list to the operator's own rows.
     ListForm(AppContext &ctx, ListDeclaration declaration, RightsTable::Access access);
-    ~ListForm();
+    virtual ~ListForm();
 
     const ListDeclaration &declaration() const { return m_decl; }
     ListModel &model() { return *m_model; }
@@ -36,6 +36,12 @@ public:
     bool search(const QString &label, const QString &text);
     // "显示全部" chosen in the search mode box: the mode's list, in the declared order.
     void showAll();
+    // An entry chosen in the search mode box: "显示全部" lists the mode again, an entry that needs
+    // no text lists at once; false (nothing listed) for any other.
+    bool choose(const QString &label);
+    // Conditions every list from now on adds to the mode's and the search's (a screen's tick box);
+    // what is shown stays until the next list.
+    void setFilter(std::vector<ListCondition> filter) { m_filter = std::move(filter); }
     // A sort item re-lists the rows shown (the mode's or the last search's); nothing when the
     // list is empty.
     void sort(const QString &label);
@@ -47,6 +53,12 @@ public:
     QString text(int row, const ColumnRef &column) const;
     // Any column of the row's record, read now.
     QString recordText(int row, const ColumnRef &column) const;
+    // Whether the row is drawn as a warning (the declaration's warningRow).
+    bool isWarningRow(int row) const;
+
+protected:
+    // Runs after every new list (a mode, a search, "显示全部", a sort item), not after refresh().
+    virtual void listed() {}
 
 private:
     void list(std::vector<ListCondition> conditions, const ListSort &sort);
@@ -60,5 +72,6 @@ private:
     std::vector<ListCondition> m_base;    // the mode's conditions and the restriction
     std::vector<ListCondition> m_searchBase; // what a search adds its condition to
     std::vector<ListCondition> m_current; // the base, or the base and the last search
+    std::vector<ListCondition> m_filter;
     ListSort m_sort;
 };

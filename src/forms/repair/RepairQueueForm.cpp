@@ -33,7 +33,7 @@ ListDeclaration RepairQueueForm::declaration(QList<ListColumn> columns, const QS
         S::contains(QStringLiteral("按客户名称查询"), C::Customer),
         S::contains(QStringLiteral("按业务编号查询"), C::Number),
     };
-    d.showAllSearches = true;
+    d.findShowsAll = true;
     if (technicianView)
         d.ownerColumn = C::Technician;
     d.emptySearchMessage = RepairQueryRules::EmptySearchMessage;

@@ -4,6 +4,7 @@
 #include "forms/lists/ListForm.h"
 #include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/WarningRowsProxy.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,7 +16,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidget(parent), m_form(form), m_keys(keys)
+ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const QList<QWidget *> &besideFind)
+    : QWidget(parent), m_form(form), m_keys(keys)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -35,12 +37,20 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     top->addWidget(modeCaption);
     top->addWidget(searchModeBox);
     top->addWidget(findButton);
+    for (QWidget *w : besideFind)
+        top->addWidget(w);
     top->addWidget(sortCaption);
     top->addWidget(sortBox);
+    // A list without sort items has no sort box.
+    sortCaption->setVisible(sortBox->count() > 0);
+    sortBox->setVisible(sortBox->count() > 0);
     layout->addLayout(top);
 
     grid = new QTableView(this);
-    grid->setModel(&form.model());
+    if (form.declaration().warningRow)
+        grid->setModel(new WarningRowsProxy(form, this));
+    else
+        grid->setModel(&form.model());
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -61,14 +71,12 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     GridLook::apply(grid, money);
     layout->addWidget(grid, 1);
 
-    // A list without searches (or sort items) shows no search row (or sort box), and starts in its grid.
+    // A list without searches shows no search row, and starts in its grid.
     const bool searches = !form.declaration().searches.isEmpty();
     for (QWidget *w : {static_cast<QWidget *>(searchCaption), static_cast<QWidget *>(searchBox),
                        static_cast<QWidget *>(modeCaption), static_cast<QWidget *>(searchModeBox),
                        static_cast<QWidget *>(findButton)})
         w->setVisible(searches);
-    sortCaption->setVisible(!form.declaration().sortItems.isEmpty());
-    sortBox->setVisible(!form.declaration().sortItems.isEmpty());
 
     setFocusProxy(searches ? static_cast<QWidget *>(searchBox) : grid);
     using Step = ScreenKit::Step;
@@ -79,6 +87,8 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent) : QWidg
     keys.route(searchModeBox, [this] { return Step::to(searchBox); });
     searchModeBox->installEventFilter(this);
     keys.button(findButton, [this] { onFind(); });
+    for (QWidget *w : besideFind)
+        keys.field(w, {}, ScreenKit::Walk::Aside);
     keys.field(sortBox);
     keys.route(grid, [this] {
         if (m_form.rowCount() > 0)
@@ -118,10 +128,11 @@ void ListScreen::onFind()
 
 void ListScreen::applySearchMode()
 {
-    if (searchModeBox->currentText() == m_form.declaration().showAllLabel)
-        m_form.showAll();
-    else
+    const QString label = searchModeBox->currentText();
+    const bool showAll = label == m_form.declaration().showAllLabel;
+    if (!showAll || m_form.declaration().showAllEmptiesText)
         searchBox->clear();
+    m_form.choose(label);
 }
 
 void ListScreen::onSearchMode()

@@ -10,8 +10,9 @@ class QPushButton;
 class QTableView;
 
 // The common part of every list screen declared on the list mechanism: the search text, the
-// search mode box ("显示全部" first), "查询[&F]", the sort box and the read-only grid, wired to a
-// ListForm. A screen puts it at its top, then adds its own bottom part to the same ScreenKit.
+// search mode box ("显示全部" first), "查询[&F]", the sort box (when the list has sort items) and
+// the read-only grid, wired to a ListForm; rows the declaration calls warnings are drawn red with
+// yellow text. A screen puts it at its top, then adds its own bottom part to the same ScreenKit.
 //
 // A list declared without searches shows no search text, mode box and "查询[&F]", and one without
 // sort items no sort box; the focus then starts in the grid.
@@ -20,14 +21,15 @@ class QTableView;
 // the focus stays), the search mode box, "查询[&F]", the sort box (each item chosen, with the arrow
 // keys too, re-lists the rows in its order) and the grid (Tab leaves it; Enter, like a double
 // click, chooses the current row). A mode chosen in the mode box lists everything again for
-// "显示全部" and otherwise empties the text; chosen from its list, the focus returns to the text;
-// stepped through with the arrow keys, the focus stays until Enter takes it to the text. Every
-// action runs behind the kit's error boundary.
+// "显示全部", lists at once for an entry that needs no text, and otherwise empties the text;
+// chosen from its list, the focus returns to the text; stepped through with the arrow keys, the
+// focus stays until Enter takes it to the text. Every action runs behind the kit's error boundary.
 class ListScreen : public QWidget
 {
     Q_OBJECT
 public:
-    ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent);
+    // besideFind: a screen's own inputs after "查询[&F]" (a tick box), set aside in the Enter walk.
+    ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const QList<QWidget *> &besideFind = {});
 
     QLineEdit *searchBox;
     QComboBox *searchModeBox;

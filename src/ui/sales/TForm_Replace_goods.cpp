@@ -1,0 +1,139 @@
+#include "ui/sales/TForm_Replace_goods.h"
+
+#include "forms/app/AppContext.h"
+#include "ui/catalogs/TForm_fittings.h"
+#include "ui/kit/ScreenKit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using F = ReplaceGoodsForm::Field;
+
+TForm_Replace_goods::TForm_Replace_goods(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
+{
+    setWindowTitle(QStringLiteral("换货信息"));
+    auto *layout = new QVBoxLayout(this);
+    auto *g = new QGridLayout;
+    auto edit = [this] { return new QLineEdit(this); };
+    partNoEdit = edit();
+    partButton = new QPushButton(QStringLiteral("..."), this);
+    partButton->setToolTip(QStringLiteral("点击选择配件"));
+    partButton->setMaximumWidth(partButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    nameEdit = edit();
+    categoryEdit = edit();
+    modelEdit = edit();
+    unitEdit = edit();
+    warrantyEdit = edit();
+    serialEdit = edit();
+    extraEdit = edit();
+    const QList<QPair<QString, QLineEdit *>> rows = {
+        {QStringLiteral("配件编号："), partNoEdit}, {QStringLiteral("配件名称："), nameEdit},
+        {QStringLiteral("配件类别："), categoryEdit}, {QStringLiteral("配件规格："), modelEdit},
+        {QStringLiteral("单位："), unitEdit},       {QStringLiteral("保修期："), warrantyEdit},
+        {QStringLiteral("配件SN："), serialEdit},   {QStringLiteral("客户补款额："), extraEdit}};
+    for (int i = 0; i < rows.size(); ++i) {
+        g->addWidget(ScreenKit::caption(rows[i].second, rows[i].first), i, 0);
+        g->addWidget(rows[i].second, i, 1, 1, i == 0 ? 1 : 2);
+    }
+    g->addWidget(partButton, 0, 2);
+    g->setColumnStretch(1, 1);
+    layout->addLayout(g);
+    auto *note = new QLabel(QStringLiteral("注：客户补款额允许为负数，负数表示支付给客户的换货差价。"), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto *buttons = new QHBoxLayout;
+    confirmButton = new QPushButton(QStringLiteral("确认[&O]"), this);
+    exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
+    buttons->addStretch(1);
+    buttons->addWidget(confirmButton);
+    buttons->addWidget(exitButton);
+    layout->addLayout(buttons);
+
+    pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
+
+    using Step = ScreenKit::Step;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    auto lookUp = [this](bool (ReplaceGoodsForm::*look)()) {
+        return [this, look] {
+            read();
+            const bool ok = (m_form.*look)();
+            fill();
+            return ok ? Step::to(serialEdit) : Step::stay();
+        };
+    };
+    auto toConfirm = [this] { return Step::to(confirmButton); };
+    m_keys->route(partNoEdit, lookUp(&ReplaceGoodsForm::lookUpPartNo));
+    m_keys->button(partButton, [this] { onPickPart(); }, ScreenKit::Walk::Aside);
+    m_keys->route(nameEdit, lookUp(&ReplaceGoodsForm::lookUpPartName));
+    for (QLineEdit *e : {categoryEdit, modelEdit, unitEdit, warrantyEdit, serialEdit})
+        m_keys->route(e, toConfirm);
+    m_keys->field(extraEdit);
+    m_keys->button(confirmButton, [this] { onConfirm(); });
+    m_keys->button(exitButton, [this] { reject(); });
+    m_keys->startAt(partNoEdit);
+    fill();
+}
+
+std::optional<ReplacementChoice> TForm_Replace_goods::choose(AppContext &ctx, QWidget *parent)
+{
+    TForm_Replace_goods dialog(ctx, parent);
+    dialog.exec();
+    return dialog.chosen();
+}
+
+void TForm_Replace_goods::read()
+{
+    ReplaceGoodsForm &f = m_form;
+    f.partNo = partNoEdit->text();
+    f.name = nameEdit->text();
+    f.category = categoryEdit->text();
+    f.model = modelEdit->text();
+    f.unit = unitEdit->text();
+    f.warranty = warrantyEdit->text();
+    f.serial = serialEdit->text();
+    f.extraPayment = extraEdit->text();
+}
+
+void TForm_Replace_goods::fill()
+{
+    const ReplaceGoodsForm &f = m_form;
+    partNoEdit->setText(f.partNo);
+    nameEdit->setText(f.name);
+    categoryEdit->setText(f.category);
+    modelEdit->setText(f.model);
+    unitEdit->setText(f.unit);
+    warrantyEdit->setText(f.warranty);
+    serialEdit->setText(f.serial);
+    extraEdit->setText(f.extraPayment);
+}
+
+void TForm_Replace_goods::onPickPart()
+{
+    const std::optional<PartChoice> part = pickPart ? pickPart() : std::nullopt;
+    activateWindow();
+    if (!part || part->partNo.isEmpty())
+        return;
+    read();
+    m_form.takePart(*part);
+    fill();
+    ScreenKit::focus(serialEdit);
+}
+
+void TForm_Replace_goods::onConfirm()
+{
+    read();
+    m_chosen = m_form.confirm();
+    if (m_chosen) {
+        accept();
+        return;
+    }
+    switch (m_form.refusedField()) {
+    case F::ExtraPayment: ScreenKit::focus(extraEdit); break;
+    case F::PartNo: ScreenKit::focus(partNoEdit); break;
+    default: break;
+    }
+}

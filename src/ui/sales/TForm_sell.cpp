@@ -1,0 +1,240 @@
+#include "ui/sales/TForm_sell.h"
+
+#include "forms/app/AppContext.h"
+#include "ui/bills/BillGrid.h"
+#include "ui/catalogs/TForm_fittings.h"
+#include "ui/customers/TForm_selcustomer.h"
+#include "ui/kit/ScreenKit.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using F = SaleForm::Field;
+
+TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
+{
+    setWindowTitle(QStringLiteral("商品出售"));
+    auto *layout = new QVBoxLayout(this);
+
+    auto *header = new QGridLayout;
+    auto place = [&](QGridLayout *g, int row, int col, const QString &caption, QWidget *input, QWidget *shown = nullptr) {
+        g->addWidget(ScreenKit::caption(input, caption), row, col * 2);
+        g->addWidget(shown ? shown : input, row, col * 2 + 1);
+    };
+    numberEdit = new QLineEdit(this);
+    handledByEdit = new QLineEdit(this);
+    dateEdit = new QDateEdit(this);
+    dateEdit->setCalendarPopup(true);
+    dateEdit->setDisplayFormat(QLocale(QLocale::Chinese, QLocale::China).dateFormat(QLocale::LongFormat));
+    place(header, 0, 0, QStringLiteral("业务编号："), numberEdit);
+    place(header, 0, 1, QStringLiteral("经办人："), handledByEdit);
+    place(header, 0, 2, QStringLiteral("日期："), dateEdit);
+
+    customerEdit = new QLineEdit(this);
+    customerEdit->setToolTip(QStringLiteral("按“Ctrl+S”选择客户"));
+    customerButton = new QPushButton(QStringLiteral("..."), this);
+    customerButton->setToolTip(QStringLiteral("客户目录"));
+    customerButton->setMaximumWidth(customerButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    auto *who = new QWidget(this);
+    auto *whoRow = new QHBoxLayout(who);
+    whoRow->setContentsMargins(0, 0, 0, 0);
+    whoRow->addWidget(customerEdit, 1);
+    whoRow->addWidget(customerButton);
+    classBox = new QComboBox(this);
+    classBox->setEditable(true);
+    phoneEdit = new QLineEdit(this);
+    place(header, 1, 0, QStringLiteral("客户名称："), customerEdit, who);
+    place(header, 1, 1, QStringLiteral("类别："), classBox);
+    place(header, 1, 2, QStringLiteral("联系电话："), phoneEdit);
+    for (int column : {1, 3, 5})
+        header->setColumnStretch(column, 1);
+    layout->addLayout(header);
+
+    grid = new BillGrid(&m_form.lines(), this);
+    grid->pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
+    pickButton = grid->pickButton();
+    layout->addWidget(grid, 1);
+
+    auto *bottom = new QHBoxLayout;
+    dueEdit = new QLineEdit(this);
+    receivedEdit = new QLineEdit(this);
+    invoiceEdit = new QLineEdit(this);
+    for (QLineEdit *e : {dueEdit, receivedEdit})
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bottom->addWidget(ScreenKit::caption(dueEdit, QStringLiteral("应收款：")));
+    bottom->addWidget(dueEdit);
+    bottom->addWidget(ScreenKit::caption(receivedEdit, QStringLiteral("实收：")));
+    bottom->addWidget(receivedEdit);
+    bottom->addWidget(ScreenKit::caption(invoiceEdit, QStringLiteral("发票号：")));
+    bottom->addWidget(invoiceEdit);
+    bottom->addStretch(1);
+    sellButton = new QPushButton(QStringLiteral("售出[&S]"), this);
+    clearButton = new QPushButton(QStringLiteral("清空[&C]"), this);
+    exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
+    bottom->addWidget(sellButton);
+    bottom->addWidget(clearButton);
+    bottom->addWidget(exitButton);
+    layout->addLayout(bottom);
+
+    pickCustomer = [this]() -> std::optional<CustomerRecord> {
+        auto picked = TForm_selcustomer::pick(m_form.ctx(), this);
+        if (picked && picked->name.isEmpty())
+            return std::nullopt;
+        return picked;
+    };
+
+    // The keyboard: the customer first (number, operator and date are filled in), the lines with
+    // the grid's own Enter walk, the amounts, then "售出[&S]".
+    using Step = ScreenKit::Step;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    m_keys->field(numberEdit);
+    m_keys->field(handledByEdit);
+    m_keys->field(dateEdit);
+    m_keys->field(customerEdit, [this] {
+        read();
+        const bool ok = m_form.lookUpCustomer();
+        fill();
+        return ok;
+    });
+    m_keys->button(customerButton, [this] { onPickCustomer(); }, ScreenKit::Walk::Aside);
+    m_keys->field(classBox, [this] {
+        read();
+        return m_form.checkClass();
+    });
+    m_keys->route(phoneEdit, [this] {
+        read();
+        return m_form.checkPhone() ? Step::to(grid) : Step::stay();
+    });
+    m_keys->field(grid, {}, ScreenKit::Walk::OwnKeys);
+    m_keys->field(dueEdit);
+    m_keys->route(receivedEdit, [this] {
+        read();
+        m_form.checkReceived();
+        return Step::to(invoiceEdit);
+    });
+    m_keys->route(invoiceEdit, [this] { return Step::to(sellButton); });
+    m_keys->button(sellButton, grid->committing([this] { onSell(); }));
+    m_keys->button(clearButton, grid->committing([this] { m_form.clear(); }));
+    m_keys->button(exitButton, [this] { reject(); });
+    m_keys->shortcut(customerEdit, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { onPickCustomer(); });
+    m_keys->startAt(customerEdit);
+    connect(grid, &BillGrid::linesDone, this, [this] { ScreenKit::focus(dueEdit); });
+    // The totals follow the lines' amounts (the form counts them again first).
+    connect(&m_form.lines(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
+        if (from.column() <= SaleForm::Amount && SaleForm::Amount <= to.column())
+            fillTotals();
+    });
+
+    // The whole bill on a 1366 × 768 screen: every column and line in view.
+    resize(sizeHint().expandedTo(QSize(900, 0)));
+    grid->home();
+}
+
+void TForm_sell::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_opened)
+        return;
+    m_opened = true;
+    m_keys->run([this] {
+        m_form.open();
+        fillClasses();
+        fill();
+    });
+    grid->home();
+}
+
+void TForm_sell::read()
+{
+    m_form.number = numberEdit->text();
+    m_form.handledBy = handledByEdit->text();
+    m_form.date = dateEdit->date();
+    m_form.customer = customerEdit->text();
+    m_form.customerClass = classBox->currentText();
+    m_form.phone = phoneEdit->text();
+    m_form.due = dueEdit->text();
+    m_form.received = receivedEdit->text();
+    m_form.invoice = invoiceEdit->text();
+}
+
+void TForm_sell::fill()
+{
+    numberEdit->setText(m_form.number);
+    handledByEdit->setText(m_form.handledBy);
+    dateEdit->setDate(m_form.date);
+    customerEdit->setText(m_form.customer);
+    classBox->setEditText(m_form.customerClass);
+    phoneEdit->setText(m_form.phone);
+    fillTotals();
+    invoiceEdit->setText(m_form.invoice);
+}
+
+void TForm_sell::fillClasses()
+{
+    classBox->clear();
+    classBox->addItems(m_form.classes());
+}
+
+void TForm_sell::fillTotals()
+{
+    dueEdit->setText(m_form.due);
+    receivedEdit->setText(m_form.received);
+}
+
+void TForm_sell::focus(F field)
+{
+    QWidget *w = nullptr;
+    switch (field) {
+    case F::None: return;
+    case F::Number: w = numberEdit; break;
+    case F::Customer: w = customerEdit; break;
+    case F::CustomerClass: w = classBox; break;
+    case F::Phone: w = phoneEdit; break;
+    case F::Lines:
+        if (m_form.refusedLine() >= 0)
+            grid->setCurrentIndex(grid->model()->index(m_form.refusedLine(), SaleForm::Quantity));
+        w = grid;
+        break;
+    case F::Due: w = dueEdit; break;
+    case F::Received: w = receivedEdit; break;
+    case F::Invoice: w = invoiceEdit; break;
+    }
+    ScreenKit::focus(w);
+}
+
+void TForm_sell::onPickCustomer()
+{
+    const std::optional<CustomerRecord> picked = pickCustomer ? pickCustomer() : std::nullopt;
+    // Back from the picker: the sale takes the keyboard again.
+    activateWindow();
+    if (!picked)
+        return;
+    read();
+    m_form.takeCustomer(*picked);
+    fill();
+    ScreenKit::focus(grid);
+}
+
+void TForm_sell::onSell()
+{
+    read();
+    const F refused = m_form.sell();
+    if (refused != F::None) {
+        fill();
+        focus(refused);
+        return;
+    }
+    fillClasses();
+    fill();
+    // The next sale starts on line 1 with its customer.
+    grid->home();
+    ScreenKit::focus(customerEdit);
+}

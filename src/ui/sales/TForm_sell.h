@@ -1,0 +1,61 @@
+#pragma once
+
+#include "forms/sales/SaleForm.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class BillGrid;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class ScreenKit;
+
+// "商品出售": the sale of up to nineteen lines to one customer. Maps its fields to SaleForm and
+// back; the lines are the form's model, shown and edited by a BillGrid with the part picker.
+class TForm_sell : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm_sell(AppContext &ctx, QWidget *parent = nullptr);
+
+    SaleForm &form() { return m_form; }
+
+    // The customer picker: by default the directory window; a test scripts the answer here.
+    std::function<std::optional<CustomerRecord>()> pickCustomer;
+
+    QLineEdit *numberEdit = nullptr;
+    QLineEdit *handledByEdit = nullptr;
+    QDateEdit *dateEdit = nullptr;
+    QLineEdit *customerEdit = nullptr;
+    QPushButton *customerButton = nullptr; // "...": the customer directory
+    QComboBox *classBox = nullptr;
+    QLineEdit *phoneEdit = nullptr;
+    BillGrid *grid = nullptr;          // its pickPart is the part picker
+    QToolButton *pickButton = nullptr; // the grid's "...", floating in the current part-number cell
+    QLineEdit *dueEdit = nullptr;
+    QLineEdit *receivedEdit = nullptr;
+    QLineEdit *invoiceEdit = nullptr;
+    QPushButton *sellButton = nullptr;
+    QPushButton *clearButton = nullptr;
+    QPushButton *exitButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void read();
+    void fill();
+    void fillClasses();
+    void fillTotals();
+    void focus(SaleForm::Field field);
+    void onPickCustomer();
+    void onSell();
+
+    SaleForm m_form;
+    ScreenKit *m_keys = nullptr;
+    bool m_opened = false;
+};

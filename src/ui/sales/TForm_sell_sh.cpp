@@ -1,0 +1,106 @@
+#include "ui/sales/TForm_sell_sh.h"
+
+#include "data/lists/ListModel.h"
+#include "forms/app/AppContext.h"
+#include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListScreen.h"
+#include "ui/sales/SalesDocuments.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx), m_form(ctx)
+{
+    setWindowTitle(QStringLiteral("销售查询"));
+    auto *layout = new QVBoxLayout(this);
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    list = new ListScreen(m_form, *keys, this);
+    searchBox = list->searchBox;
+    searchModeBox = list->searchModeBox;
+    findButton = list->findButton;
+    grid = list->grid;
+
+    auto *bottom = new QWidget(this);
+    auto *bottomRow = new QHBoxLayout(bottom);
+    bottomRow->setContentsMargins(0, 0, 0, 0);
+    linesGrid = new QTableView(bottom);
+    linesGrid->setModel(&m_form.lines());
+    linesGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    linesGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    linesGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    linesGrid->setTabKeyNavigation(false);
+    linesGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    linesGrid->verticalHeader()->setDefaultSectionSize(22);
+    linesGrid->horizontalHeader()->setStretchLastSection(true);
+    linesGrid->setAccessibleName(QStringLiteral("销售明细"));
+    auto *side = new QVBoxLayout;
+    printButton = new QPushButton(QStringLiteral("打印[&P]"), bottom);
+    remarksEdit = new QPlainTextEdit(bottom);
+    side->addWidget(printButton);
+    side->addWidget(ScreenKit::caption(remarksEdit, QStringLiteral("备注：")));
+    side->addWidget(remarksEdit, 1);
+    bottomRow->addWidget(linesGrid, 3);
+    bottomRow->addLayout(side, 1);
+
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(list);
+    split->addWidget(bottom);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setChildrenCollapsible(false);
+    layout->addWidget(split, 1);
+    setFocusProxy(list);
+
+    keys->field(linesGrid);
+    keys->button(printButton, [this] { print(); });
+    keys->field(remarksEdit);
+    // After a database error the list is read again, so what it shows is what the file holds.
+    keys->onError([this] { m_form.refresh(); });
+
+    showBill = [this](const QString &number) { SalesDocuments::showSalesBill(m_ctx, number, this); };
+
+    connect(list, &ListScreen::aboutToList, this, [this] {
+        saveRemarks();
+        m_remarksRow = -1;
+    });
+    connect(list, &ListScreen::currentRowChanged, this, [this](int row) {
+        saveRemarks();
+        showRow(row);
+    });
+
+    m_form.load();
+}
+
+int TForm_sell_sh::currentRow() const
+{
+    return list->currentRow();
+}
+
+void TForm_sell_sh::showRow(int row)
+{
+    m_remarksRow = row;
+    remarksEdit->setPlainText(row >= 0 ? m_form.remarks(row) : QString());
+    m_form.showLines(row);
+}
+
+void TForm_sell_sh::saveRemarks()
+{
+    if (m_remarksRow >= 0 && m_remarksRow < m_form.rowCount())
+        m_form.saveRemarks(m_remarksRow, remarksEdit->toPlainText());
+}
+
+void TForm_sell_sh::print()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    saveRemarks();
+    showBill(m_form.number(row));
+}

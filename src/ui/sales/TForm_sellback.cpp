@@ -1,0 +1,227 @@
+#include "ui/sales/TForm_sellback.h"
+
+#include "forms/app/AppContext.h"
+#include "ui/catalogs/TForm_fittings.h"
+#include "ui/kit/ScreenKit.h"
+#include "ui/sales/TForm_Replace_goods.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using F = SellBackForm::Field;
+
+TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
+{
+    setWindowTitle(QStringLiteral("商品退换"));
+    auto *layout = new QVBoxLayout(this);
+    auto edit = [this] { return new QLineEdit(this); };
+
+    auto *header = new QGridLayout;
+    numberEdit = edit();
+    handledByEdit = edit();
+    dateEdit = new QDateEdit(this);
+    dateEdit->setCalendarPopup(true);
+    dateEdit->setDisplayFormat(QLocale(QLocale::Chinese, QLocale::China).dateFormat(QLocale::LongFormat));
+    const QList<QPair<QString, QWidget *>> top = {{QStringLiteral("单据编号："), numberEdit},
+                                                  {QStringLiteral("经办人："), handledByEdit},
+                                                  {QStringLiteral("日期："), dateEdit}};
+    for (int i = 0; i < top.size(); ++i) {
+        header->addWidget(ScreenKit::caption(top[i].second, top[i].first), 0, i * 2);
+        header->addWidget(top[i].second, 0, i * 2 + 1);
+    }
+    layout->addLayout(header);
+
+    auto *group = new QGroupBox(this);
+    auto *g = new QGridLayout(group);
+    serialEdit = edit();
+    checkButton = new QPushButton(QStringLiteral("校验>>"), this);
+    partNoEdit = edit();
+    partButton = new QPushButton(QStringLiteral("..."), this);
+    partButton->setToolTip(QStringLiteral("点击选择配件"));
+    partButton->setMaximumWidth(partButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    partNameEdit = edit();
+    categoryEdit = edit();
+    modelEdit = edit();
+    warrantyEdit = edit();
+    priceEdit = edit();
+    soldOnEdit = edit();
+    customerEdit = edit();
+    remarksEdit = new QPlainTextEdit(this);
+    remarksEdit->setMaximumHeight(60);
+    auto row = [&](int r, int c, const QString &caption, QWidget *input, QWidget *beside = nullptr) {
+        g->addWidget(ScreenKit::caption(input, caption), r, c * 3);
+        g->addWidget(input, r, c * 3 + 1, 1, beside ? 1 : 2);
+        if (beside)
+            g->addWidget(beside, r, c * 3 + 2);
+    };
+    row(0, 0, QStringLiteral("配件 SN："), serialEdit, checkButton);
+    row(1, 0, QStringLiteral("配件编号："), partNoEdit, partButton);
+    row(1, 1, QStringLiteral("配件名称："), partNameEdit);
+    row(2, 0, QStringLiteral("配件类别："), categoryEdit);
+    row(2, 1, QStringLiteral("配件规格："), modelEdit);
+    row(3, 0, QStringLiteral("保修期："), warrantyEdit);
+    row(3, 1, QStringLiteral("售价："), priceEdit);
+    row(4, 0, QStringLiteral("售出时间："), soldOnEdit);
+    row(4, 1, QStringLiteral("购买客户："), customerEdit);
+    g->addWidget(ScreenKit::caption(remarksEdit, QStringLiteral("备注：")), 5, 0);
+    g->addWidget(remarksEdit, 5, 1, 1, 5);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(4, 1);
+    layout->addWidget(group);
+
+    auto *buttons = new QHBoxLayout;
+    intoStockBox = new QCheckBox(QStringLiteral("退货入库"), this);
+    intoStockBox->setChecked(true);
+    returnButton = new QPushButton(QStringLiteral("退货>>"), this);
+    exchangeButton = new QPushButton(QStringLiteral("换货>>"), this);
+    exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
+    buttons->addWidget(intoStockBox);
+    buttons->addStretch(1);
+    buttons->addWidget(returnButton);
+    buttons->addWidget(exchangeButton);
+    buttons->addWidget(exitButton);
+    layout->addLayout(buttons);
+
+    pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
+    chooseReplacement = [this] {
+        const auto choice = TForm_Replace_goods::choose(m_form.ctx(), this);
+        activateWindow(); // back from the dialog: this window takes the keyboard again
+        return choice;
+    };
+
+    // The keyboard: the SN first; Enter in it checks it. The part and customer fields look
+    // themselves up and lead to "退货>>".
+    using Step = ScreenKit::Step;
+    using Walk = ScreenKit::Walk;
+    m_keys = new ScreenKit(this, ctx.prompter);
+    auto routed = [this](std::function<F()> step) {
+        return [this, step] {
+            read();
+            const F to = step();
+            fill();
+            return Step::to(widget(to));
+        };
+    };
+    auto toReturn = [this] { return Step::to(returnButton); };
+    m_keys->field(numberEdit);
+    m_keys->field(handledByEdit);
+    m_keys->field(dateEdit);
+    m_keys->route(serialEdit, routed([this] { return m_form.serialEntered(); }));
+    m_keys->button(checkButton, [this] {
+        read();
+        go(m_form.check());
+    }, Walk::Aside);
+    m_keys->route(partNoEdit, routed([this] { return m_form.lookUpPartNo(); }));
+    m_keys->button(partButton, [this] { onPickPart(); }, Walk::Aside);
+    m_keys->route(partNameEdit, routed([this] { return m_form.lookUpPartName(); }));
+    m_keys->route(categoryEdit, toReturn);
+    m_keys->route(modelEdit, toReturn);
+    m_keys->route(warrantyEdit, toReturn);
+    m_keys->route(priceEdit, routed([this] { return m_form.checkPrice(); }));
+    m_keys->route(soldOnEdit, toReturn);
+    m_keys->route(customerEdit, routed([this] { return m_form.lookUpCustomer(); }));
+    m_keys->field(remarksEdit);
+    m_keys->field(intoStockBox, {}, Walk::Aside);
+    m_keys->button(returnButton, [this] {
+        read();
+        go(m_form.returnGoods());
+    });
+    m_keys->button(exchangeButton, [this] {
+        read();
+        go(m_form.exchangeGoods(chooseReplacement));
+    });
+    m_keys->button(exitButton, [this] { reject(); });
+    m_keys->startAt(serialEdit);
+
+    resize(sizeHint().expandedTo(QSize(640, 0)));
+}
+
+void TForm_sellback::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_opened)
+        return;
+    m_opened = true;
+    m_keys->run([this] {
+        m_form.open();
+        fill();
+    });
+}
+
+void TForm_sellback::read()
+{
+    SellBackForm &f = m_form;
+    f.number = numberEdit->text();
+    f.handledBy = handledByEdit->text();
+    f.date = dateEdit->date();
+    f.serial = serialEdit->text();
+    f.partNo = partNoEdit->text();
+    f.partName = partNameEdit->text();
+    f.category = categoryEdit->text();
+    f.model = modelEdit->text();
+    f.warranty = warrantyEdit->text();
+    f.price = priceEdit->text();
+    f.soldOn = soldOnEdit->text();
+    f.customer = customerEdit->text();
+    f.remarks = remarksEdit->toPlainText();
+    f.intoStock = intoStockBox->isChecked();
+}
+
+void TForm_sellback::fill()
+{
+    const SellBackForm &f = m_form;
+    numberEdit->setText(f.number);
+    handledByEdit->setText(f.handledBy);
+    dateEdit->setDate(f.date);
+    serialEdit->setText(f.serial);
+    partNoEdit->setText(f.partNo);
+    partNameEdit->setText(f.partName);
+    categoryEdit->setText(f.category);
+    modelEdit->setText(f.model);
+    warrantyEdit->setText(f.warranty);
+    priceEdit->setText(f.price);
+    soldOnEdit->setText(f.soldOn);
+    customerEdit->setText(f.customer);
+    if (remarksEdit->toPlainText() != f.remarks)
+        remarksEdit->setPlainText(f.remarks);
+}
+
+QWidget *TForm_sellback::widget(F field) const
+{
+    switch (field) {
+    case F::None: return serialEdit; // after an action: the next unit
+    case F::Number: return numberEdit;
+    case F::Serial: return serialEdit;
+    case F::PartNo: return partNoEdit;
+    case F::PartName: return partNameEdit;
+    case F::Price: return priceEdit;
+    case F::Customer: return customerEdit;
+    case F::Return: return returnButton;
+    }
+    return nullptr;
+}
+
+void TForm_sellback::go(F field)
+{
+    fill();
+    ScreenKit::focus(widget(field));
+}
+
+void TForm_sellback::onPickPart()
+{
+    const std::optional<PartChoice> part = pickPart ? pickPart() : std::nullopt;
+    activateWindow();
+    if (!part || part->partNo.isEmpty())
+        return;
+    read();
+    m_form.takePart(*part);
+    go(F::Return);
+}

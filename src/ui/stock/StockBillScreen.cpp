@@ -1,0 +1,76 @@
+#include "ui/stock/StockBillScreen.h"
+
+#include "data/lists/ListModel.h"
+#include "forms/app/AppContext.h"
+#include "print/stock/TForm_billReport_out.h"
+#include "print/stock/TForm_billReportin.h"
+#include "ui/kit/GridLook.h"
+#include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListScreen.h"
+#include "ui/print/TForm_Preview.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+StockBillScreen::StockBillScreen(AppContext &ctx, StockBillsForm::Kind kind, const QString &caption, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_form(ctx, kind)
+{
+    setWindowTitle(caption);
+    auto *layout = new QVBoxLayout(this);
+    auto *keys = new ScreenKit(this, ctx.prompter);
+    printButton = new QPushButton(QStringLiteral("打印单据"), this);
+    printButton->setFlat(true);
+    splitter = new QSplitter(Qt::Vertical, this);
+    list = new ListScreen(m_form, *keys, splitter, {printButton});
+    searchBox = list->searchBox;
+    searchModeBox = list->searchModeBox;
+    findButton = list->findButton;
+    grid = list->grid;
+
+    linesGrid = new QTableView(splitter);
+    linesGrid->setModel(&m_form.lines());
+    linesGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    linesGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    linesGrid->setEditTriggers(QAbstractItemView::NoEditTriggers); // lines change only with their movements
+    linesGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    linesGrid->verticalHeader()->setDefaultSectionSize(22);
+    QList<int> money;
+    const QList<ListColumn> lineColumns = StockBillsForm::lineColumns(kind);
+    for (int i = 0; i < lineColumns.size(); ++i)
+        if (lineColumns.at(i).format == ListFormat::Money)
+            money << i;
+    GridLook::apply(linesGrid, money);
+    splitter->addWidget(list);
+    splitter->addWidget(linesGrid);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+    setFocusProxy(list);
+
+    keys->field(linesGrid);
+    // After a database error the bills are read again, so what they show is what the file holds.
+    keys->onError([this] { m_form.refresh(); });
+    connect(printButton, &QPushButton::clicked, this, [this, keys] { keys->run([this] { printBill(); }); });
+    connect(list, &ListScreen::currentRowChanged, this, [this](int row) { m_form.showLines(row); });
+
+    m_form.open();
+}
+
+int StockBillScreen::currentRow() const
+{
+    return list->currentRow();
+}
+
+void StockBillScreen::printBill()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const StockBillSheet sheet = m_form.sheet(row);
+    const ReportLayout layout = m_form.kind() == StockBillsForm::Kind::StockIn ? TForm_billReportin::layout(sheet)
+                                                                                : TForm_billReport_out::layout(sheet);
+    TForm_Preview::showDocument(m_ctx.prompt(), layout, this);
+}
