@@ -4,6 +4,7 @@
 #include "core/app/ShopInfo.h"
 #include "core/customers/CustomerRecord.h"
 #include "core/followup/FollowUpPlan.h"
+#include "core/followup/FollowUpVisit.h"
 #include "core/repair/RepairJob.h"
 #include "data/app/NumberPlan.h"
 #include "data/app/NumberPlanTable.h"
@@ -217,6 +218,7 @@ private slots:
         QTest::newRow("库存") << static_cast<const ColumnMap *>(&StockTable::map());
         QTest::newRow("出库单") << static_cast<const ColumnMap *>(&StockOutLineTable::map());
         QTest::newRow("回访 (planned)") << static_cast<const ColumnMap *>(&FollowUpTable::planMap());
+        QTest::newRow("回访 (whole visit)") << static_cast<const ColumnMap *>(&FollowUpTable::visitMap());
         QTest::newRow("销售") << static_cast<const ColumnMap *>(&SaleTable::map());
         QTest::newRow("销售单") << static_cast<const ColumnMap *>(&SaleLineTable::map());
         QTest::newRow("退换") << static_cast<const ColumnMap *>(&ReturnExchangeTable::map());

@@ -13,5 +13,9 @@ QString DayCount::holdsDate(const QString &quotedDateColumn)
 
 QVariant DayCount::moment(const QDateTime &now)
 {
-    return now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    // The engine's own day number of the moment, computed as it computes one from text (whole
+    // milliseconds since the start of the Julian period, divided once), so the counts are the
+    // same; bound as a number it is not parsed again for every row.
+    const qint64 ms = now.date().toJulianDay() * 86400000 - 43200000 + now.time().msecsSinceStartOfDay();
+    return double(ms) / 86400000.0;
 }

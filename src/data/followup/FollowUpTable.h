@@ -6,6 +6,8 @@
 template <class Row>
 class TableMap;
 class FollowUpPlan;
+struct FollowUpNotes;
+struct FollowUpVisit;
 
 // "回访": one row per follow-up visit, planned by charging a repair or making a sale.
 namespace FollowUpTable {
@@ -28,4 +30,8 @@ inline const ColumnRef State = Schema::column(Table, "当前状态");
 
 // Internal to the data layer: the columns a planned visit fills.
 const TableMap<FollowUpPlan> &planMap();
+// ... the whole row, with its row key first.
+const TableMap<FollowUpVisit> &visitMap();
+// The columns of a visit's notes, in FollowUpNotes order.
+const QList<ColumnRef> &noteColumns();
 }

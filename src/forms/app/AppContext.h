@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 class Database;
@@ -21,7 +22,18 @@ struct AppContext
     Prompter *prompter = nullptr;
 
     QDate fixedToday; // tests pin "today"; invalid means the real date
-    QDate today() const { return fixedToday.isValid() ? fixedToday : QDate::currentDate(); }
+    QDateTime fixedNow; // tests pin the time of day too; when valid its date is "today"
+    QDate today() const
+    {
+        return fixedNow.isValid() ? fixedNow.date() : fixedToday.isValid() ? fixedToday : QDate::currentDate();
+    }
+    // The moment, with its time of day (a pinned "today" alone keeps the real time of day).
+    QDateTime now() const
+    {
+        if (fixedNow.isValid())
+            return fixedNow;
+        return fixedToday.isValid() ? QDateTime(fixedToday, QTime::currentTime()) : QDateTime::currentDateTime();
+    }
 
     Database &database() const { return *db; }
     Prompter &prompt() const { return *prompter; }

@@ -49,6 +49,7 @@ struct ListDeclaration
     bool showAllEmptiesText = false;
     QList<Search> searches;
     bool searchInTableOrder = false; // a search lists in table order until a sort item is chosen
+    bool searchAllRows = false;      // a search looks at every row, not only the mode's (the restriction holds)
     QList<SortItem> sortItems;       // labels not found sort as the first item
 
     // Opened under the technician view, the list holds only the rows whose ownerColumn is the

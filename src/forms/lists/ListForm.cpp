@@ -35,6 +35,12 @@ void ListForm::load(const QString &mode, const QDate &day)
     m_ownOnly = m_access != RightsTable::Access::Full && m_decl.ownerColumn.isValid();
     if (m_ownOnly)
         m_base.push_back(ListCondition::equals(m_decl.ownerColumn, m_ctx.OperatorName));
+    m_searchBase = m_base;
+    if (m_decl.searchAllRows) { // the restriction alone
+        m_searchBase.clear();
+        if (m_ownOnly)
+            m_searchBase.push_back(m_base.back());
+    }
     list(m_base, m_decl.defaultSort);
 }
 
@@ -59,7 +65,7 @@ bool ListForm::search(const QString &label, const QString &text)
         m_ctx.prompt().warning(s->refusedMessage);
         return false;
     }
-    std::vector<ListCondition> conditions = m_base; // searches do not accumulate
+    std::vector<ListCondition> conditions = m_searchBase; // searches do not accumulate
     conditions.push_back(*condition);
     list(std::move(conditions), m_decl.searchInTableOrder ? ListSort{} : m_decl.defaultSort);
     if (rowCount() == 0)

@@ -70,6 +70,7 @@ private:
     QString m_mode;
     bool m_ownOnly = false;
     std::vector<ListCondition> m_base;    // the mode's conditions and the restriction
+    std::vector<ListCondition> m_searchBase; // what a search adds its condition to
     std::vector<ListCondition> m_current; // the base, or the base and the last search
     std::vector<ListCondition> m_filter;
     ListSort m_sort;

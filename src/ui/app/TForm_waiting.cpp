@@ -1,6 +1,7 @@
 #include "ui/app/TForm_waiting.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -14,6 +15,8 @@ TForm_waiting::TForm_waiting(QWidget *parent)
     layout->addWidget(picture);
     layout->addWidget(new QLabel(QStringLiteral("处理中，请等待..."), this));
     setStyleSheet(QStringLiteral("TForm_waiting{border:1px solid gray;background:white;}"));
+    // It shows over the screen being opened and must not take the keys from it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     adjustSize();
 }
 
@@ -23,8 +26,13 @@ TForm_waiting &TForm_waiting::instance()
     return *window;
 }
 
+namespace {
+QPointer<QWidget> activeBefore; // the window the keys go back to when the wait is over
+}
+
 void TForm_waiting::begin()
 {
+    activeBefore = QApplication::activeWindow();
     TForm_waiting &w = instance();
     if (QScreen *screen = QApplication::primaryScreen())
         w.move(screen->geometry().center() - w.rect().center());
@@ -37,4 +45,10 @@ void TForm_waiting::begin()
 void TForm_waiting::end()
 {
     instance().hide();
+    // A platform that activated the window anyway hands the keys back.
+    if (activeBefore && QApplication::activeWindow() != activeBefore) {
+        activeBefore->activateWindow();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // before the next wait begins
+    }
+    activeBefore = nullptr;
 }

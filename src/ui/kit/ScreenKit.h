@@ -95,6 +95,9 @@ public:
 
     // Runs a handler behind the error boundary; false when a database error stopped it.
     bool run(const Action &action);
+    // Gives an input the look of its state: a read-only one sits on the window's colour (the
+    // entries of the list get it by themselves; this is for read-only inputs outside it).
+    static void showReadOnly(QWidget *w);
     // Moves the focus as the keyboard does (the focus ring shows, a line edit's text is selected).
     static void focus(QWidget *widget);
 
@@ -118,7 +121,6 @@ private:
     void giveFirstFocus();
     void watchButtons();
     static bool isButton(const QWidget *w);
-    static void showReadOnly(QWidget *w);
 
     QWidget *m_screen;
     Prompter *m_prompter;

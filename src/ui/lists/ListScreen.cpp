@@ -29,14 +29,16 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const Q
     sortBox = new QComboBox(this);
     sortBox->addItems(form.declaration().sortLabels());
     sortBox->setCurrentIndex(-1);
-    top->addWidget(ScreenKit::caption(searchBox, QStringLiteral("查询内容：")));
+    QLabel *searchCaption = ScreenKit::caption(searchBox, QStringLiteral("查询内容："));
+    QLabel *modeCaption = ScreenKit::caption(searchModeBox, QStringLiteral("查询方式："));
+    QLabel *sortCaption = ScreenKit::caption(sortBox, QStringLiteral("排序："));
+    top->addWidget(searchCaption);
     top->addWidget(searchBox, 1);
-    top->addWidget(ScreenKit::caption(searchModeBox, QStringLiteral("查询方式：")));
+    top->addWidget(modeCaption);
     top->addWidget(searchModeBox);
     top->addWidget(findButton);
     for (QWidget *w : besideFind)
         top->addWidget(w);
-    QLabel *sortCaption = ScreenKit::caption(sortBox, QStringLiteral("排序："));
     top->addWidget(sortCaption);
     top->addWidget(sortBox);
     // A list without sort items has no sort box.
@@ -69,7 +71,14 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const Q
     GridLook::apply(grid, money);
     layout->addWidget(grid, 1);
 
-    setFocusProxy(searchBox);
+    // A list without searches shows no search row, and starts in its grid.
+    const bool searches = !form.declaration().searches.isEmpty();
+    for (QWidget *w : {static_cast<QWidget *>(searchCaption), static_cast<QWidget *>(searchBox),
+                       static_cast<QWidget *>(modeCaption), static_cast<QWidget *>(searchModeBox),
+                       static_cast<QWidget *>(findButton)})
+        w->setVisible(searches);
+
+    setFocusProxy(searches ? static_cast<QWidget *>(searchBox) : grid);
     using Step = ScreenKit::Step;
     keys.route(searchBox, [this] {
         onFind();
@@ -86,7 +95,7 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const Q
             emit rowChosen(currentRow());
         return Step::stay();
     });
-    keys.startAt(searchBox);
+    keys.startAt(searches ? static_cast<QWidget *>(searchBox) : grid);
 
     connect(searchModeBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSearchMode(); }); });
     connect(sortBox, &QComboBox::activated, this, [this] { m_keys.run([this] { onSort(); }); });

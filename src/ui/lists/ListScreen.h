@@ -14,6 +14,9 @@ class QTableView;
 // the read-only grid, wired to a ListForm; rows the declaration calls warnings are drawn red with
 // yellow text. A screen puts it at its top, then adds its own bottom part to the same ScreenKit.
 //
+// A list declared without searches shows no search text, mode box and "查询[&F]", and one without
+// sort items no sort box; the focus then starts in the grid.
+//
 // Keys, in this order on the kit: the search text (the focus starts there; Enter searches and
 // the focus stays), the search mode box, "查询[&F]", the sort box (each item chosen, with the arrow
 // keys too, re-lists the rows in its order) and the grid (Tab leaves it; Enter, like a double
