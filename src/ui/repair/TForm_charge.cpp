@@ -6,11 +6,9 @@
 #include "ui/lists/ListScreen.h"
 #include "ui/print/RepairDocuments.h"
 #include "ui/repair/RepairRowLook.h"
-#include "ui/repair/TForm_repairDetail.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,19 +22,11 @@
 using Panel = ChargeForm::Panel;
 
 TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_form(ctx, access)
+    : RepairQueueScreen(ctx, parent), m_form(ctx, access)
 {
     setWindowTitle(QStringLiteral("结算收费"));
     auto *layout = new QHBoxLayout(this);
-    m_keys = new ScreenKit(this, ctx.prompter);
-    list = new ListScreen(m_form, *m_keys, this);
-    searchBox = list->searchBox;
-    searchModeBox = list->searchModeBox;
-    findButton = list->findButton;
-    grid = list->grid;
-    list->sortBox->hide(); // this queue has no sort items
-    grid->setToolTip(QStringLiteral("双击显示维修明细"));
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    makeQueueList(m_form);
     // Ended jobs red; jobs awaiting settlement blue with white text.
     grid->setItemDelegate(new RepairRowLook(
         [this](int row) {
@@ -100,9 +90,9 @@ TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget 
     // The keyboard: the search bar and the list, then the panel. Enter walks 材料费 → 维修费 →
     // 附加费 → "确认结算", writing the fees; Enter in 实收 moves to "确认收费" when it is enabled.
     using Step = ScreenKit::Step;
-    m_keys->route(partsFeeEdit, [this] { return saveFees() ? Step::next() : Step::stay(); });
-    m_keys->route(labourFeeEdit, [this] { return saveFees() ? Step::next() : Step::stay(); });
-    m_keys->route(extraFeeEdit, [this] { return saveFees() ? Step::to(settleButton) : Step::stay(); });
+    m_keys->route(partsFeeEdit, feeRoute());
+    m_keys->route(labourFeeEdit, feeRoute());
+    m_keys->route(extraFeeEdit, feeRoute(settleButton));
     m_keys->field(totalEdit);
     m_keys->field(receivedEdit);
     m_keys->field(dueEdit);
@@ -114,28 +104,12 @@ TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget 
     m_keys->button(settleButton, [this] { onSettle(); });
     m_keys->button(chargeButton, [this] { onCharge(); });
     m_keys->button(printButton, [this] { onPrint(); });
-    m_keys->onError([this] {
-        m_row = -1;
-        m_form.refresh();
-    });
-    for (QWidget *w : std::initializer_list<QWidget *>{partsFeeEdit, labourFeeEdit, extraFeeEdit})
-        w->installEventFilter(this);
-    setFocusProxy(list);
+    watchEdits({partsFeeEdit, labourFeeEdit, extraFeeEdit});
 
     showChargeList = [this](const RepairJob &job, const ChargeListFees &fees) {
         RepairDocuments::showChargeList(m_ctx, job, fees, this);
     };
 
-    connect(list, &ListScreen::rowChosen, this, [this] { openDetail(); });
-    connect(list, &ListScreen::aboutToList, this, [this] {
-        flush();
-        m_row = -1;
-    });
-    connect(list, &ListScreen::currentRowChanged, this, [this](int row) {
-        if (row != m_row)
-            flush();
-        showRow(row);
-    });
 
     endDateEdit->setDate(ctx.today());
     m_form.open();
@@ -148,26 +122,16 @@ TForm_charge::~TForm_charge()
     m_keys->run([this] { flush(); });
 }
 
-int TForm_charge::currentRow() const
+std::optional<RepairJob> TForm_charge::readJob(int row)
 {
-    return list->currentRow();
-}
-
-void TForm_charge::showRow(int row)
-{
-    m_row = row;
-    m_job = m_form.current(row); // the total follows the fees
-    showJob();
+    return m_form.current(row);
 }
 
 void TForm_charge::showFees()
 {
+    RepairQueueScreen::showFees();
     const bool any = m_job.has_value();
     const RepairJob j = m_job.value_or(RepairJob{});
-    partsFeeEdit->setText(any ? j.partsFee.toText() : QString());
-    labourFeeEdit->setText(any ? j.labourFee.toText() : QString());
-    extraFeeEdit->setText(any ? j.extraFee.toText() : QString());
-    totalEdit->setText(any ? j.totalFee.toText() : QString());
     receivedEdit->setText(any ? j.prepayment.toText() : QString());
     dueEdit->setText(any ? RepairFees::amountDue(j.totalFee, j.prepayment).toText() : QString());
 }
@@ -188,8 +152,7 @@ void TForm_charge::applyPanel()
     m_panel = m_job ? ChargeForm::panelFor(m_job->state) : Panel::None;
     const bool settling = m_panel == Panel::Settling;
     const bool charging = m_panel == Panel::Charging;
-    for (QLineEdit *e : {partsFeeEdit, labourFeeEdit, extraFeeEdit})
-        e->setReadOnly(!settling);
+    setFeesEditable(settling);
     for (QLineEdit *e : {chargedEdit, invoiceEdit})
         e->setReadOnly(!charging);
     // An ended job (or none) is only looked at.
@@ -199,60 +162,24 @@ void TForm_charge::applyPanel()
     chargeButton->setEnabled(charging);
 }
 
-bool TForm_charge::saveFees(bool refocus)
+void TForm_charge::saveEdits()
 {
-    if (!m_job || m_panel != Panel::Settling)
-        return true;
-    const RepairQueueForm::FeeTexts typed{partsFeeEdit->text(), labourFeeEdit->text(), extraFeeEdit->text()};
-    if (typed.parts == m_job->partsFee.toText() && typed.labour == m_job->labourFee.toText()
-        && typed.extra == m_job->extraFee.toText())
-        return true;
-    RepairQueueForm::Fee refused;
-    if (!m_form.saveFees(m_row, typed, &refused)) {
-        if (refocus)
-            ScreenKit::focus(refused == RepairQueueForm::Fee::Parts    ? partsFeeEdit
-                             : refused == RepairQueueForm::Fee::Labour ? labourFeeEdit
-                                                                       : extraFeeEdit);
-        return false;
-    }
-    // Only the fees: the other boxes may hold edits of their own.
-    m_job = m_form.job(m_row);
-    showFees();
-    return true;
-}
-
-void TForm_charge::flush()
-{
-    if (!m_job || m_row < 0)
-        return;
     m_form.savePanel(m_row, {chargedEdit->text(), invoiceEdit->text(),
                              methodBox->currentIndex() >= 0 ? methodBox->currentText() : QString(),
                              remarksEdit->toPlainText()});
-    if (!saveFees(false))
-        showFees(); // a fee that is not an amount is dropped (its message shown)
 }
 
-bool TForm_charge::eventFilter(QObject *watched, QEvent *event)
+void TForm_charge::leaveEdit()
 {
-    // Leaving a fee box writes the fees, the total following. Not when a message box or a popup
-    // takes the focus for a moment.
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::OtherFocusReason)
-            m_keys->run([this] {
-                if (!saveFees(false))
-                    showFees();
-            });
-    }
-    return QWidget::eventFilter(watched, event);
+    if (!saveFees(false))
+        showFees();
 }
 
 void TForm_charge::onSettle()
 {
-    const int row = currentRow();
+    const int row = flushedRow();
     if (row < 0)
         return;
-    flush();
     if (!m_form.confirmSettlement(row))
         return;
     m_job = m_form.job(row);
@@ -307,17 +234,4 @@ void TForm_charge::onPrint()
     fees.invoiceNumber = invoiceEdit->text();
     fees.paymentMethod = methodBox->currentText();
     showChargeList(*job, fees);
-}
-
-void TForm_charge::openDetail()
-{
-    const int row = currentRow();
-    if (row < 0)
-        return;
-    flush();
-    TForm_repairDetail detail(m_ctx, m_form.customer(row), m_form.number(row), QString(), this);
-    detail.exec();
-    // The super user may have changed the job there.
-    m_form.reread(row);
-    showRow(row);
 }

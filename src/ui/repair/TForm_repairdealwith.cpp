@@ -8,12 +8,10 @@
 #include "ui/repair/RepairPartsPanel.h"
 #include "ui/repair/RepairRowLook.h"
 #include "ui/repair/TForm_repairCancel.h"
-#include "ui/repair/TForm_repairDetail.h"
 #include "ui/repair/TForm_repairstatus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,18 +23,11 @@
 #include <QVBoxLayout>
 
 TForm_repairdealwith::TForm_repairdealwith(AppContext &ctx, RightsTable::Access access, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_form(ctx, access)
+    : RepairQueueScreen(ctx, parent), m_form(ctx, access)
 {
     setWindowTitle(QStringLiteral("维修处理"));
     auto *layout = new QVBoxLayout(this);
-    m_keys = new ScreenKit(this, ctx.prompter);
-    list = new ListScreen(m_form, *m_keys, this);
-    searchBox = list->searchBox;
-    searchModeBox = list->searchModeBox;
-    findButton = list->findButton;
-    grid = list->grid;
-    list->sortBox->hide(); // this queue has no sort items
-    grid->setToolTip(QStringLiteral("双击显示维修明细"));
+    makeQueueList(m_form);
     // An unconfirmed quotation is blue with white text; a dispatched job red (over the blue).
     grid->setItemDelegate(new RepairRowLook(
         [this](int row) {
@@ -113,9 +104,9 @@ TForm_repairdealwith::TForm_repairdealwith(AppContext &ctx, RightsTable::Access 
     // condition (chosen: on to "转入结算"), the summary and the buttons.
     using Step = ScreenKit::Step;
     parts->addTo(*m_keys);
-    m_keys->route(partsFeeEdit, [this] { return saveFees() ? Step::next() : Step::stay(); });
-    m_keys->route(labourFeeEdit, [this] { return saveFees() ? Step::next() : Step::stay(); });
-    m_keys->route(extraFeeEdit, [this] { return saveFees() ? Step::to(settleButton) : Step::stay(); });
+    m_keys->route(partsFeeEdit, feeRoute());
+    m_keys->route(labourFeeEdit, feeRoute());
+    m_keys->route(extraFeeEdit, feeRoute(settleButton));
     m_keys->field(totalEdit);
     m_keys->field(confirmedBox, {}, ScreenKit::Walk::Aside);
     m_keys->route(conditionBox, [this] { return Step::to(settleButton); });
@@ -128,26 +119,11 @@ TForm_repairdealwith::TForm_repairdealwith(AppContext &ctx, RightsTable::Access 
     m_keys->button(backButton, [this] { onBack(); });
     m_keys->button(cancelButton, [this] { onCancel(); });
     m_keys->button(dispatchButton, [this] { onDispatch(); });
-    m_keys->onError([this] {
-        m_row = -1;
-        m_form.refresh();
-    });
-    for (QWidget *w : std::initializer_list<QWidget *>{partsFeeEdit, labourFeeEdit, extraFeeEdit, summaryEdit})
-        w->installEventFilter(this);
-    setFocusProxy(list);
+    // Leaving a fee box writes the fees, the total following; leaving the summary writes it.
+    watchEdits({partsFeeEdit, labourFeeEdit, extraFeeEdit, summaryEdit});
 
     showDispatchBill = [this](const RepairJob &job) { RepairDocuments::showDispatchBill(m_ctx, job, this); };
 
-    connect(list, &ListScreen::rowChosen, this, [this] { openDetail(); });
-    connect(list, &ListScreen::aboutToList, this, [this] {
-        flush();
-        m_row = -1;
-    });
-    connect(list, &ListScreen::currentRowChanged, this, [this](int row) {
-        if (row != m_row)
-            flush();
-        showRow(row);
-    });
     connect(confirmedBox, &QCheckBox::clicked, this, [this] { m_keys->run([this] { saveConfirmed(); }); });
     connect(conditionBox, &QComboBox::activated, this, [this] {
         m_keys->run([this] {
@@ -174,69 +150,19 @@ TForm_repairdealwith::~TForm_repairdealwith()
     m_keys->run([this] { flush(); });
 }
 
-int TForm_repairdealwith::currentRow() const
-{
-    return list->currentRow();
-}
-
-void TForm_repairdealwith::showRow(int row)
-{
-    m_row = row;
-    m_job = m_form.job(row);
-    parts->showJob(m_job ? m_job->number : QString());
-    showJob();
-}
-
-void TForm_repairdealwith::showFees()
-{
-    const bool any = m_job.has_value();
-    const RepairJob j = m_job.value_or(RepairJob{});
-    partsFeeEdit->setText(any ? j.partsFee.toText() : QString());
-    labourFeeEdit->setText(any ? j.labourFee.toText() : QString());
-    extraFeeEdit->setText(any ? j.extraFee.toText() : QString());
-    totalEdit->setText(any ? j.totalFee.toText() : QString());
-}
-
 void TForm_repairdealwith::showJob()
 {
     const bool any = m_job.has_value();
     const RepairJob j = m_job.value_or(RepairJob{});
+    parts->showJob(any ? j.number : QString());
     showFees();
     confirmedBox->setChecked(j.customerConfirmed);
     conditionBox->setCurrentIndex(conditionBox->findText(j.repairCondition));
     summaryEdit->setPlainText(j.repairSummary);
-    for (QLineEdit *e : {partsFeeEdit, labourFeeEdit, extraFeeEdit})
-        e->setReadOnly(!any);
+    setFeesEditable(any);
     summaryEdit->setReadOnly(!any);
     confirmedBox->setEnabled(any);
     conditionBox->setEnabled(any);
-}
-
-void TForm_repairdealwith::reloadJob()
-{
-    // Only the fees: the summary may hold an edit of its own, still to be written.
-    m_job = m_form.job(m_row);
-    showFees();
-}
-
-bool TForm_repairdealwith::saveFees(bool refocus)
-{
-    if (!m_job)
-        return true;
-    const RepairQueueForm::FeeTexts typed{partsFeeEdit->text(), labourFeeEdit->text(), extraFeeEdit->text()};
-    if (typed.parts == m_job->partsFee.toText() && typed.labour == m_job->labourFee.toText()
-        && typed.extra == m_job->extraFee.toText())
-        return true;
-    RepairQueueForm::Fee refused;
-    if (!m_form.saveFees(m_row, typed, &refused)) {
-        if (refocus)
-            ScreenKit::focus(refused == RepairQueueForm::Fee::Parts    ? partsFeeEdit
-                             : refused == RepairQueueForm::Fee::Labour ? labourFeeEdit
-                                                                       : extraFeeEdit);
-        return false;
-    }
-    reloadJob();
-    return true;
 }
 
 void TForm_repairdealwith::saveConfirmed()
@@ -255,56 +181,37 @@ void TForm_repairdealwith::saveCondition()
     m_job->repairCondition = conditionBox->currentText();
 }
 
-void TForm_repairdealwith::flush()
+void TForm_repairdealwith::saveEdits()
 {
-    if (!m_job || m_row < 0)
-        return;
     if (summaryEdit->toPlainText() != m_job->repairSummary) {
         m_form.saveSummary(m_row, summaryEdit->toPlainText());
         m_job->repairSummary = summaryEdit->toPlainText();
     }
-    if (!saveFees(false))
-        showFees(); // a fee that is not an amount is dropped (its message shown)
-}
-
-bool TForm_repairdealwith::eventFilter(QObject *watched, QEvent *event)
-{
-    // Leaving a fee box writes the fees, the total following; leaving the summary writes it. Not
-    // when a message box or a popup takes the focus for a moment.
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::OtherFocusReason)
-            m_keys->run([this] { flush(); });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TForm_repairdealwith::onSettle()
 {
-    const int row = currentRow();
+    const int row = flushedRow();
     if (row < 0)
         return;
-    flush();
     m_form.toSettlement(row);
     reloadJob();
 }
 
 void TForm_repairdealwith::onBack()
 {
-    const int row = currentRow();
+    const int row = flushedRow();
     if (row < 0)
         return;
-    flush();
     m_form.backToCheck(row);
     reloadJob();
 }
 
 void TForm_repairdealwith::onCancel()
 {
-    const int row = currentRow();
+    const int row = flushedRow();
     if (row < 0)
         return;
-    flush();
     if (!m_form.canCancel(row))
         return;
     TForm_repairCancel dialog(m_ctx.today(), this);
@@ -315,10 +222,9 @@ void TForm_repairdealwith::onCancel()
 
 void TForm_repairdealwith::onDispatch()
 {
-    const int row = currentRow();
+    const int row = flushedRow();
     if (row < 0)
         return;
-    flush();
     TForm_selDate dialog(m_ctx.today(), this);
     dialog.setWindowTitle(RepairDealWithForm::DispatchCaption);
     dialog.exec();
@@ -326,17 +232,4 @@ void TForm_repairdealwith::onDispatch()
     reloadJob();
     if (job)
         showDispatchBill(*job);
-}
-
-void TForm_repairdealwith::openDetail()
-{
-    const int row = currentRow();
-    if (row < 0)
-        return;
-    flush();
-    TForm_repairDetail detail(m_ctx, m_form.customer(row), m_form.number(row), QString(), this);
-    detail.exec();
-    // The super user may have changed the job there.
-    m_form.reread(row);
-    showRow(row);
 }
