@@ -99,12 +99,8 @@ bool ChargeForm::confirmSettlement(int row)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    const S::Verdict v = workflow().confirmSettlement(number(row));
-    if (v.kind == S::Verdict::Refuse)
-        ctx().prompt().warning(v.message);
-    if (!v.allowed())
+    if (!moved(row, workflow().confirmSettlement(number(row))))
         return false;
-    reread(row);
     ctx().prompt().information(SettledMessage);
     return true;
 }
@@ -133,11 +129,8 @@ ChargeForm::ChargeOutcome ChargeForm::confirmCharge(int row, const ChargeInput &
     }
     const S::Verdict done = workflow().charge(
         j->number, {*charged, input.invoiceNumber, input.paymentMethod, input.remarks, input.endDate});
-    if (done.kind == S::Verdict::Refuse)
-        ctx().prompt().warning(done.message);
-    if (!done.allowed())
+    if (!moved(row, done))
         return ChargeOutcome::Refused;
-    reread(row);
     ctx().prompt().information(EndedMessage);
     return ChargeOutcome::Charged;
 }

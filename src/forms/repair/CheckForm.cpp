@@ -34,16 +34,12 @@ QStringList CheckForm::technicians() const
 
 void CheckForm::saveTechnician(int row, const QString &technician)
 {
-    RepairJob j;
-    j.technician = technician;
-    saveFields(row, j, {C::Technician});
+    saveField(row, &RepairJob::technician, technician, C::Technician);
 }
 
 void CheckForm::saveExtraFeeNote(int row, const QString &note)
 {
-    RepairJob j;
-    j.extraFeeNote = note;
-    saveFields(row, j, {C::ExtraFeeNote});
+    saveField(row, &RepairJob::extraFeeNote, note, C::ExtraFeeNote);
 }
 
 void CheckForm::takeRepairItem(int row, const RepairItemChoice &item)
@@ -59,11 +55,7 @@ void CheckForm::finish(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    const RepairState::Verdict v = workflow().finishQuote(number(row));
-    if (v.kind == RepairState::Verdict::Refuse)
-        ctx().prompt().warning(v.message);
-    if (!v.allowed())
+    if (!moved(row, workflow().finishQuote(number(row))))
         return;
-    reread(row);
     ctx().prompt().information(FinishedMessage);
 }

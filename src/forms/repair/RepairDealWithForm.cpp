@@ -52,23 +52,17 @@ bool RepairDealWithForm::dispatched(int row) const
 
 void RepairDealWithForm::saveConfirmed(int row, bool confirmed)
 {
-    RepairJob j;
-    j.customerConfirmed = confirmed;
-    saveFields(row, j, {C::CustomerConfirmed});
+    saveField(row, &RepairJob::customerConfirmed, confirmed, C::CustomerConfirmed);
 }
 
 void RepairDealWithForm::saveCondition(int row, const QString &condition)
 {
-    RepairJob j;
-    j.repairCondition = condition;
-    saveFields(row, j, {C::RepairCondition});
+    saveField(row, &RepairJob::repairCondition, condition, C::RepairCondition);
 }
 
 void RepairDealWithForm::saveSummary(int row, const QString &summary)
 {
-    RepairJob j;
-    j.repairSummary = summary;
-    saveFields(row, j, {C::RepairSummary});
+    saveField(row, &RepairJob::repairSummary, summary, C::RepairSummary);
 }
 
 void RepairDealWithForm::toSettlement(int row)
@@ -76,11 +70,8 @@ void RepairDealWithForm::toSettlement(int row)
     if (row < 0 || row >= rowCount())
         return;
     const RepairWorkflow::Settlement s = workflow().toSettlement(number(row), ctx().OperatorName, ctx().today());
-    if (s.verdict.kind == RepairState::Verdict::Refuse)
-        ctx().prompt().warning(s.verdict.message);
-    if (!s.verdict.allowed())
+    if (!moved(row, s.verdict))
         return;
-    reread(row);
     // Written in one go; the lines left in stock are named afterwards, in their order.
     for (const QString &partNo : s.use.skipped)
         ctx().prompt().warning(noStockMessage(partNo));
@@ -92,11 +83,8 @@ void RepairDealWithForm::backToCheck(int row)
     if (row < 0 || row >= rowCount())
         return;
     const RepairState::Verdict v = workflow().backToCheck(number(row));
-    if (v.kind == RepairState::Verdict::Refuse)
-        ctx().prompt().warning(v.message);
-    if (!v.allowed())
+    if (!moved(row, v))
         return;
-    reread(row);
     ctx().prompt().information(v.message);
 }
 

@@ -114,6 +114,16 @@ bool RepairQueueForm::saveFees(int row, const FeeTexts &fees, Fee *refused)
     return true;
 }
 
+bool RepairQueueForm::moved(int row, const RepairState::Verdict &verdict)
+{
+    if (verdict.kind == RepairState::Verdict::Refuse)
+        m_ctx.prompt().warning(verdict.message);
+    if (!verdict.allowed())
+        return false;
+    reread(row);
+    return true;
+}
+
 void RepairQueueForm::saveFields(int row, const RepairJob &values, const QList<ColumnRef> &columns)
 {
     if (row < 0 || row >= rowCount() || columns.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "core/app/Money.h"
 #include "core/repair/RepairJob.h"
+#include "core/repair/RepairState.h"
 #include "forms/lists/ListForm.h"
 
 #include <QStringList>
@@ -54,6 +55,17 @@ protected:
     RepairWorkflow &workflow() const { return *m_workflow; }
     // The given fields of the row's job (those RepairWorkflow::saveFields takes) from `values`.
     void saveFields(int row, const RepairJob &values, const QList<ColumnRef> &columns);
+    // One field of the row's job, written at once.
+    template <typename T>
+    void saveField(int row, T RepairJob::*field, const T &value, const ColumnRef &column)
+    {
+        RepairJob j;
+        j.*field = value;
+        saveFields(row, j, {column});
+    }
+    // After the workflow judged an action on the row's job: a refusal's message shown; when it
+    // was allowed, the row shows the job's new values. True when allowed.
+    bool moved(int row, const RepairState::Verdict &verdict);
 
 private:
     AppContext &m_ctx;
