@@ -54,14 +54,12 @@ struct Waiting
 };
 } // namespace
 
-TForm_BackSee::TForm_BackSee(AppContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx), m_form(ctx)
+TForm_BackSee::TForm_BackSee(AppContext &ctx, QWidget *parent) : ListPage(ctx, parent), m_ctx(ctx), m_form(ctx)
 {
     setWindowTitle(QStringLiteral("客户回访"));
-    m_keys = new ScreenKit(this, ctx.prompter);
     auto *layout = new QVBoxLayout(this);
 
-    list = new ListScreen(m_form, *m_keys, this);
-    grid = list->grid;
+    makeList(m_form);
     grid->setToolTip(QStringLiteral("双击显示业务明细"));
     grid->setItemDelegate(new FinishedRowDelegate(
         [this](int row) { return m_form.state(row) == FollowUpState::Finished; }, grid));
@@ -230,11 +228,6 @@ void TForm_BackSee::setShown(const QString &page, const QString &caption, const 
         e->setText(text);
         e->setCursorPosition(0);
     }
-}
-
-int TForm_BackSee::currentRow() const
-{
-    return list->currentRow();
 }
 
 FollowUpNotes TForm_BackSee::panelNotes() const

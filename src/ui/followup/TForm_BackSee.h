@@ -2,11 +2,10 @@
 
 #include "core/followup/FollowUpVisit.h"
 #include "forms/followup/PendingVisitsForm.h"
+#include "ui/lists/ListPage.h"
 
 #include <QHash>
-#include <QWidget>
 
-class ListScreen;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -14,10 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTableView;
 class QTableWidget;
-class ScreenKit;
-struct AppContext;
 
 // "客户回访": the visits due (refreshed as the screen opens, behind the please-wait window), the
 // visit panel where the operator records the call, the customer and the repair of the current
@@ -26,7 +22,7 @@ struct AppContext;
 // Keys: the focus starts in the list; Tab goes on to the visit panel, where Enter walks the
 // form, the staff member, the person spoken to and the satisfaction to "完成回访" (the opinion
 // is a memo, reached with Tab). Enter or a double click in the list opens a repair's details.
-class TForm_BackSee : public QWidget
+class TForm_BackSee : public ListPage
 {
     Q_OBJECT
 public:
@@ -34,8 +30,6 @@ public:
 
     PendingVisitsForm &form() { return m_form; }
 
-    ListScreen *list;
-    QTableView *grid;
     QComboBox *formBox;
     QComboBox *staffBox;
     QLineEdit *visitedEdit;
@@ -53,7 +47,6 @@ public:
 
     // What a read-only field shows: page "客户信息" or a business tab, and its caption.
     QString shown(const QString &page, const QString &caption) const;
-    int currentRow() const;
 
     void onFinish();
     void onCancel();
@@ -76,7 +69,6 @@ private:
 
     AppContext &m_ctx;
     PendingVisitsForm m_form;
-    ScreenKit *m_keys;
     QHash<QString, QLineEdit *> m_shown; // page + "/" + caption
     int m_row = -1;
     FollowUpNotes m_shownNotes;

@@ -4,14 +4,12 @@
 #include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,16 +18,11 @@ const QString CustomerTab = QStringLiteral("客户情况");
 const QString BusinessTab = QStringLiteral("业务信息");
 }
 
-TForm_backseeHistory::TForm_backseeHistory(AppContext &ctx, QWidget *parent) : QWidget(parent), m_form(ctx)
+TForm_backseeHistory::TForm_backseeHistory(AppContext &ctx, QWidget *parent) : ListPage(ctx, parent), m_form(ctx)
 {
     setWindowTitle(QStringLiteral("历史回访"));
-    auto *keys = new ScreenKit(this, ctx.prompter);
     auto *layout = new QVBoxLayout(this);
-    list = new ListScreen(m_form, *keys, this);
-    searchBox = list->searchBox;
-    searchModeBox = list->searchModeBox;
-    findButton = list->findButton;
-    grid = list->grid;
+    makeList(m_form);
     layout->addWidget(list, 1);
 
     detailTabs = new QTabWidget(this);
@@ -59,14 +52,13 @@ TForm_backseeHistory::TForm_backseeHistory(AppContext &ctx, QWidget *parent) : Q
     tab(BusinessTab, {"业务编号：", "名称：", "类别：", "发生时间：", "结束时间："});
     detailTabs->setFixedHeight(150);
     layout->addWidget(detailTabs);
-    keys->field(detailTabs->tabBar(), {}, ScreenKit::Walk::Aside); // arrows choose the tab
-    keys->field(opinionEdit);
-    setFocusProxy(list);
+    m_keys->field(detailTabs->tabBar(), {}, ScreenKit::Walk::Aside); // arrows choose the tab
+    m_keys->field(opinionEdit);
     // After a database error the list is read again.
-    keys->onError([this] { m_form.refresh(); });
+    m_keys->onError([this] { m_form.refresh(); });
 
-    connect(list, &ListScreen::currentRowChanged, this, [this, keys](int row) { keys->run([this, row] { showRow(row); }); });
-    keys->run([this] { m_form.load(); });
+    connect(list, &ListScreen::currentRowChanged, this, [this](int row) { m_keys->run([this, row] { showRow(row); }); });
+    m_keys->run([this] { m_form.load(); });
     detailTabs->setCurrentIndex(0);
 }
 

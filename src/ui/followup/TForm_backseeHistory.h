@@ -1,22 +1,17 @@
 #pragma once
 
 #include "forms/followup/FollowUpHistoryForm.h"
+#include "ui/lists/ListPage.h"
 
 #include <QHash>
-#include <QWidget>
 
-class ListScreen;
-class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
-class QTableView;
-struct AppContext;
 
 // "历史回访": the closed follow-ups with their searches, and the current one's visit, customer and
 // business on three read-only tabs. Keys as on every list: the focus starts in the search text.
-class TForm_backseeHistory : public QWidget
+class TForm_backseeHistory : public ListPage
 {
     Q_OBJECT
 public:
@@ -24,11 +19,6 @@ public:
 
     FollowUpHistoryForm &form() { return m_form; }
 
-    ListScreen *list;
-    QLineEdit *searchBox;
-    QComboBox *searchModeBox;
-    QPushButton *findButton;
-    QTableView *grid;
     QTabWidget *detailTabs;
     QPlainTextEdit *opinionEdit;
 

@@ -1,20 +1,15 @@
 #pragma once
 
 #include "forms/repair/RepairQueryForm.h"
+#include "ui/lists/ListPage.h"
 
-#include <QWidget>
-
-class ListScreen;
-class QComboBox;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableView;
-struct AppContext;
+class RemarksMemo;
 
 // "维修查询": the job list in one of the seven modes, with searching, sorting, the remarks memo
 // and the detail window.
-class TForm_repair_sh : public QWidget
+class TForm_repair_sh : public ListPage
 {
     Q_OBJECT
 public:
@@ -24,23 +19,13 @@ public:
 
     RepairQueryForm &form() { return m_form; }
 
-    ListScreen *list;
-    QLineEdit *searchBox;
-    QComboBox *searchModeBox;
-    QPushButton *findButton;
-    QComboBox *sortBox;
-    QTableView *grid;
     QPlainTextEdit *remarksEdit;
     QPushButton *detailButton;
 
     void openDetail();
-    int currentRow() const;
 
 private:
-    void showRemarks(int row);
-    void saveRemarks();
-
     AppContext &m_ctx;
     RepairQueryForm m_form;
-    int m_remarksRow = -1;
+    RemarksMemo *m_remarks;
 };

@@ -4,9 +4,9 @@
 #include "forms/app/AppContext.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
+#include "ui/lists/RemarksMemo.h"
 #include "ui/sales/SalesDocuments.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,16 +16,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx), m_form(ctx)
+TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : ListPage(ctx, parent), m_ctx(ctx), m_form(ctx)
 {
     setWindowTitle(QStringLiteral("销售查询"));
     auto *layout = new QVBoxLayout(this);
-    auto *keys = new ScreenKit(this, ctx.prompter);
-    list = new ListScreen(m_form, *keys, this);
-    searchBox = list->searchBox;
-    searchModeBox = list->searchModeBox;
-    findButton = list->findButton;
-    grid = list->grid;
+    makeList(m_form);
 
     auto *bottom = new QWidget(this);
     auto *bottomRow = new QHBoxLayout(bottom);
@@ -56,44 +51,21 @@ TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : QWidget(parent)
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
     layout->addWidget(split, 1);
-    setFocusProxy(list);
 
-    keys->field(linesGrid);
-    keys->button(printButton, [this] { print(); });
-    keys->field(remarksEdit);
+    m_keys->field(linesGrid);
+    m_keys->button(printButton, [this] { print(); });
+    m_keys->field(remarksEdit);
     // After a database error the list is read again, so what it shows is what the file holds.
-    keys->onError([this] { m_form.refresh(); });
+    m_keys->onError([this] { m_form.refresh(); });
 
     showBill = [this](const QString &number) { SalesDocuments::showSalesBill(m_ctx, number, this); };
 
-    connect(list, &ListScreen::aboutToList, this, [this] {
-        saveRemarks();
-        m_remarksRow = -1;
-    });
-    connect(list, &ListScreen::currentRowChanged, this, [this](int row) {
-        saveRemarks();
-        showRow(row);
-    });
+    m_remarks = new RemarksMemo(
+        list, m_form, remarksEdit, [this](int row) { return m_form.remarks(row); },
+        [this](int row, const QString &text) { m_form.saveRemarks(row, text); });
+    connect(list, &ListScreen::currentRowChanged, this, [this](int row) { m_form.showLines(row); });
 
     m_form.load();
-}
-
-int TForm_sell_sh::currentRow() const
-{
-    return list->currentRow();
-}
-
-void TForm_sell_sh::showRow(int row)
-{
-    m_remarksRow = row;
-    remarksEdit->setPlainText(row >= 0 ? m_form.remarks(row) : QString());
-    m_form.showLines(row);
-}
-
-void TForm_sell_sh::saveRemarks()
-{
-    if (m_remarksRow >= 0 && m_remarksRow < m_form.rowCount())
-        m_form.saveRemarks(m_remarksRow, remarksEdit->toPlainText());
 }
 
 void TForm_sell_sh::print()
@@ -101,6 +73,6 @@ void TForm_sell_sh::print()
     const int row = currentRow();
     if (row < 0)
         return;
-    saveRemarks();
+    m_remarks->save();
     showBill(m_form.number(row));
 }

@@ -1,18 +1,12 @@
 #pragma once
 
 #include "forms/sales/ReturnQueryForm.h"
+#include "ui/lists/ListPage.h"
 
-#include <QWidget>
-
-class ListScreen;
-class QComboBox;
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QTableView;
 
 // "退换查询": the returns and exchanges with their searches and the remarks memo.
-class TForm_sellback_sh : public QWidget
+class TForm_sellback_sh : public ListPage
 {
     Q_OBJECT
 public:
@@ -20,19 +14,8 @@ public:
 
     ReturnQueryForm &form() { return m_form; }
 
-    ListScreen *list;
-    QLineEdit *searchBox;
-    QComboBox *searchModeBox;
-    QPushButton *findButton;
-    QTableView *grid;
     QPlainTextEdit *remarksEdit;
 
-    int currentRow() const;
-
 private:
-    void showRemarks(int row);
-    void saveRemarks();
-
     ReturnQueryForm m_form;
-    int m_remarksRow = -1;
 };

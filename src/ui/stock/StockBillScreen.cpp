@@ -16,19 +16,14 @@
 #include <QVBoxLayout>
 
 StockBillScreen::StockBillScreen(AppContext &ctx, StockBillsForm::Kind kind, const QString &caption, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_form(ctx, kind)
+    : ListPage(ctx, parent), m_ctx(ctx), m_form(ctx, kind)
 {
     setWindowTitle(caption);
     auto *layout = new QVBoxLayout(this);
-    auto *keys = new ScreenKit(this, ctx.prompter);
     printButton = new QPushButton(QStringLiteral("打印单据"), this);
     printButton->setFlat(true);
     splitter = new QSplitter(Qt::Vertical, this);
-    list = new ListScreen(m_form, *keys, splitter, {printButton});
-    searchBox = list->searchBox;
-    searchModeBox = list->searchModeBox;
-    findButton = list->findButton;
-    grid = list->grid;
+    makeList(m_form, {printButton});
 
     linesGrid = new QTableView(splitter);
     linesGrid->setModel(&m_form.lines());
@@ -48,20 +43,14 @@ StockBillScreen::StockBillScreen(AppContext &ctx, StockBillsForm::Kind kind, con
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
-    setFocusProxy(list);
 
-    keys->field(linesGrid);
+    m_keys->field(linesGrid);
     // After a database error the bills are read again, so what they show is what the file holds.
-    keys->onError([this] { m_form.refresh(); });
-    connect(printButton, &QPushButton::clicked, this, [this, keys] { keys->run([this] { printBill(); }); });
+    m_keys->onError([this] { m_form.refresh(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { m_keys->run([this] { printBill(); }); });
     connect(list, &ListScreen::currentRowChanged, this, [this](int row) { m_form.showLines(row); });
 
     m_form.open();
-}
-
-int StockBillScreen::currentRow() const
-{
-    return list->currentRow();
 }
 
 void StockBillScreen::printBill()

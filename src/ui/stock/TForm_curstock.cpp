@@ -19,17 +19,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-TForm_curstock::TForm_curstock(AppContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx), m_form(ctx)
+TForm_curstock::TForm_curstock(AppContext &ctx, QWidget *parent) : ListPage(ctx, parent), m_ctx(ctx), m_form(ctx)
 {
     setWindowTitle(QStringLiteral("当前库存"));
     auto *layout = new QVBoxLayout(this);
-    auto *keys = new ScreenKit(this, ctx.prompter);
     hideZeroBox = new QCheckBox(QStringLiteral("不显示零库存配件"), this);
-    list = new ListScreen(m_form, *keys, this, {hideZeroBox});
-    searchBox = list->searchBox;
-    searchModeBox = list->searchModeBox;
-    findButton = list->findButton;
-    grid = list->grid;
+    makeList(m_form, {hideZeroBox});
     grid->setToolTip(QStringLiteral("双击更新库存"));
     layout->addWidget(list, 1);
 
@@ -51,21 +46,20 @@ TForm_curstock::TForm_curstock(AppContext &ctx, QWidget *parent) : QWidget(paren
     bottom->addWidget(printDetailButton);
     bottom->addWidget(updateButton);
     layout->addLayout(bottom);
-    setFocusProxy(list);
 
-    keys->field(remarksEdit);
-    keys->field(totalEdit);
-    keys->button(printListButton, [this] { printList(); });
-    keys->button(printDetailButton, [this] { printDetail(); });
-    keys->button(updateButton, [this] { updateStock(); });
-    keys->shortcut(grid, QKeySequence(Qt::Key_F5), [this] { refresh(); });
+    m_keys->field(remarksEdit);
+    m_keys->field(totalEdit);
+    m_keys->button(printListButton, [this] { printList(); });
+    m_keys->button(printDetailButton, [this] { printDetail(); });
+    m_keys->button(updateButton, [this] { updateStock(); });
+    m_keys->shortcut(grid, QKeySequence(Qt::Key_F5), [this] { refresh(); });
     // After a database error the list is read again, so what it shows is what the file holds.
-    keys->onError([this] { m_form.refresh(); });
+    m_keys->onError([this] { m_form.refresh(); });
 
     auto *refreshAction = new QAction(QStringLiteral("刷新"), grid);
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     grid->addAction(refreshAction);
-    connect(refreshAction, &QAction::triggered, this, [this, keys] { keys->run([this] { refresh(); }); });
+    connect(refreshAction, &QAction::triggered, this, [this] { m_keys->run([this] { refresh(); }); });
 
     connect(hideZeroBox, &QCheckBox::toggled, this, [this](bool on) { m_form.setHideZero(on); });
     connect(list, &ListScreen::rowChosen, this, [this] { updateStock(); });
@@ -76,11 +70,6 @@ TForm_curstock::TForm_curstock(AppContext &ctx, QWidget *parent) : QWidget(paren
     totalEdit->setText(m_form.totalValueText());
     if (m_form.warningView())
         searchModeBox->setCurrentText(CurStockForm::WarningLabel);
-}
-
-int TForm_curstock::currentRow() const
-{
-    return list->currentRow();
 }
 
 void TForm_curstock::select(int row)

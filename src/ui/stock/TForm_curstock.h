@@ -1,21 +1,16 @@
 #pragma once
 
 #include "forms/stock/CurStockForm.h"
+#include "ui/lists/ListPage.h"
 
-#include <QWidget>
-
-class ListScreen;
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableView;
-struct AppContext;
 
 // "当前库存": the stock rows with their searches, the warning view, red warning rows, the total
 // stock value, the stock list and detail printouts and the stock correction.
-class TForm_curstock : public QWidget
+class TForm_curstock : public ListPage
 {
     Q_OBJECT
 public:
@@ -23,19 +18,12 @@ public:
 
     CurStockForm &form() { return m_form; }
 
-    ListScreen *list;
-    QLineEdit *searchBox;
-    QComboBox *searchModeBox;
-    QPushButton *findButton;
     QCheckBox *hideZeroBox;
-    QTableView *grid;
     QPlainTextEdit *remarksEdit; // "附注：", read-only
     QLineEdit *totalEdit;        // "库存总金额："
     QPushButton *printListButton;
     QPushButton *printDetailButton;
     QPushButton *updateButton;
-
-    int currentRow() const;
 
     void printList();
     void printDetail();
