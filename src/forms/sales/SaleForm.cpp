@@ -50,7 +50,7 @@ BillDeclaration SaleForm::bill()
     return d;
 }
 
-SaleForm::SaleForm(AppContext &ctx) : m_ctx(ctx), m_lines(ctx, bill())
+SaleForm::SaleForm(AppContext &ctx) : BillForm(ctx, bill())
 {
     // The totals follow the amounts: a part taken into a line, a quantity or price typed, an
     // amount typed, the lines cleared.
@@ -63,7 +63,7 @@ SaleForm::SaleForm(AppContext &ctx) : m_ctx(ctx), m_lines(ctx, bill())
 void SaleForm::open()
 {
     handledBy = m_ctx.OperatorName;
-    number = BillNumbers(m_ctx.database()).NextBillNumber(BillKind::Sale, m_ctx.today());
+    number = nextNumber(BillKind::Sale);
     m_classes = CustomerStore(m_ctx.database()).classes();
     date = m_ctx.today();
 }

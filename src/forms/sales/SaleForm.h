@@ -1,18 +1,16 @@
 #pragma once
 
 #include "core/customers/CustomerRecord.h"
-#include "forms/bills/BillLineModel.h"
+#include "forms/bills/BillForm.h"
 
 #include <QDate>
 #include <QStringList>
-
-struct AppContext;
 
 // "商品出售": one sale of up to nineteen lines to one customer. Holds the header, customer and
 // amount fields and the lines; runs the checks of the fields and of "售出[&S]" in the order and
 // words the operator sees; checks every line (numbers, and stock with the lines of one part
 // counted together) before anything is written, then writes the whole sale in one transaction.
-class SaleForm
+class SaleForm : public BillForm
 {
 public:
     static constexpr int LineCount = 19;
@@ -24,7 +22,6 @@ public:
     enum class Field { None, Number, Customer, CustomerClass, Phone, Lines, Due, Received, Invoice };
 
     explicit SaleForm(AppContext &ctx);
-    AppContext &ctx() const { return m_ctx; }
 
     QString number;    // "业务编号："
     QString handledBy; // "经办人："
@@ -39,9 +36,6 @@ public:
     // On show, and again after each sale: operator, the next "sc-" number, the classes, today.
     void open();
     const QStringList &classes() const { return m_classes; }
-
-    BillLineModel &lines() { return m_lines; }
-    const BillLineModel &lines() const { return m_lines; }
 
     // Enter in "客户名称：": false (message shown) for an empty or too long name; a customer in
     // the directory fills class and phone.
@@ -59,17 +53,12 @@ public:
     // 0). Runs whenever an amount of the lines changes; the operator may change both afterwards.
     void updateTotals();
 
-    // "清空[&C]": every line but the remarks.
-    void clear() { m_lines.clear(); }
-
     // "售出[&S]". Field::None when sold (the form is ready for the next sale); otherwise the field
     // to go back to, with nothing written (for Field::Lines, refusedLine() is the line).
     Field sell();
     int refusedLine() const { return m_refusedLine; }
 
 private:
-    AppContext &m_ctx;
     QStringList m_classes;
-    BillLineModel m_lines;
     int m_refusedLine = -1;
 };

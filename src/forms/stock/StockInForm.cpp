@@ -40,16 +40,13 @@ const QStringList &StockInForm::reasons()
     return r;
 }
 
-StockInForm::StockInForm(AppContext &ctx) : m_ctx(ctx), m_lines(ctx, bill()) {}
+StockInForm::StockInForm(AppContext &ctx) : StockMoveForm(ctx, bill(), BillKind::StockIn, reasons()) {}
 
 void StockInForm::open()
 {
-    handledBy = m_ctx.OperatorName;
+    StockMoveForm::open();
     m_suppliers = Suppliers(m_ctx.database()).names();
     supplier = m_suppliers.isEmpty() ? QString() : m_suppliers.first();
-    billNumber = BillNumbers(m_ctx.database()).NextBillNumber(BillKind::StockIn, m_ctx.today());
-    reason = reasons().first();
-    date = m_ctx.today();
 }
 
 StockInForm::Outcome StockInForm::stockIn()
@@ -117,10 +114,5 @@ StockInForm::Outcome StockInForm::stockIn()
         }
     }
 
-    m_ctx.prompt().information(QStringLiteral("入库成功！"));
-    clear();
-    if (!continueAfterSave)
-        return Outcome::SavedClose;
-    billNumber = BillNumbers(m_ctx.database()).NextBillNumber(BillKind::StockIn, m_ctx.today());
-    return Outcome::SavedContinue;
+    return saved(QStringLiteral("入库成功！"));
 }

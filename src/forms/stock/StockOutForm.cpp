@@ -36,15 +36,7 @@ const QStringList &StockOutForm::reasons()
     return r;
 }
 
-StockOutForm::StockOutForm(AppContext &ctx) : m_ctx(ctx), m_lines(ctx, bill()) {}
-
-void StockOutForm::open()
-{
-    handledBy = m_ctx.OperatorName;
-    billNumber = BillNumbers(m_ctx.database()).NextBillNumber(BillKind::StockOut, m_ctx.today());
-    reason = reasons().first();
-    date = m_ctx.today();
-}
+StockOutForm::StockOutForm(AppContext &ctx) : StockMoveForm(ctx, bill(), BillKind::StockOut, reasons()) {}
 
 StockOutForm::Outcome StockOutForm::stockOut()
 {
@@ -88,10 +80,5 @@ StockOutForm::Outcome StockOutForm::stockOut()
         }
     }
 
-    m_ctx.prompt().information(QStringLiteral("出库成功！"));
-    clear();
-    if (!continueAfterSave)
-        return Outcome::SavedClose;
-    billNumber = BillNumbers(m_ctx.database()).NextBillNumber(BillKind::StockOut, m_ctx.today());
-    return Outcome::SavedContinue;
+    return saved(QStringLiteral("出库成功！"));
 }

@@ -2,7 +2,6 @@
 
 #include "forms/app/AppContext.h"
 #include "ui/bills/BillGrid.h"
-#include "ui/catalogs/TForm_fittings.h"
 #include "ui/customers/TForm_selcustomer.h"
 #include "ui/kit/ScreenKit.h"
 
@@ -19,21 +18,15 @@
 
 using F = SaleForm::Field;
 
-TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
+TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : BillScreen(ctx, parent), m_form(ctx)
 {
     setWindowTitle(QStringLiteral("商品出售"));
     auto *layout = new QVBoxLayout(this);
 
     auto *header = new QGridLayout;
-    auto place = [&](QGridLayout *g, int row, int col, const QString &caption, QWidget *input, QWidget *shown = nullptr) {
-        g->addWidget(ScreenKit::caption(input, caption), row, col * 2);
-        g->addWidget(shown ? shown : input, row, col * 2 + 1);
-    };
     numberEdit = new QLineEdit(this);
     handledByEdit = new QLineEdit(this);
-    dateEdit = new QDateEdit(this);
-    dateEdit->setCalendarPopup(true);
-    dateEdit->setDisplayFormat(QLocale(QLocale::Chinese, QLocale::China).dateFormat(QLocale::LongFormat));
+    dateEdit = makeDateEdit(this);
     place(header, 0, 0, QStringLiteral("业务编号："), numberEdit);
     place(header, 0, 1, QStringLiteral("经办人："), handledByEdit);
     place(header, 0, 2, QStringLiteral("日期："), dateEdit);
@@ -58,10 +51,7 @@ TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : QDialog(parent), m_fo
         header->setColumnStretch(column, 1);
     layout->addLayout(header);
 
-    grid = new BillGrid(&m_form.lines(), this);
-    grid->pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
-    pickButton = grid->pickButton();
-    layout->addWidget(grid, 1);
+    layout->addWidget(makeGrid(m_form), 1);
 
     auto *bottom = new QHBoxLayout;
     dueEdit = new QLineEdit(this);
@@ -94,7 +84,6 @@ TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : QDialog(parent), m_fo
     // The keyboard: the customer first (number, operator and date are filled in), the lines with
     // the grid's own Enter walk, the amounts, then "售出[&S]".
     using Step = ScreenKit::Step;
-    m_keys = new ScreenKit(this, ctx.prompter);
     m_keys->field(numberEdit);
     m_keys->field(handledByEdit);
     m_keys->field(dateEdit);
@@ -133,23 +122,16 @@ TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : QDialog(parent), m_fo
             fillTotals();
     });
 
-    // The whole bill on a 1366 × 768 screen: every column and line in view.
-    resize(sizeHint().expandedTo(QSize(900, 0)));
-    grid->home();
+    fitWidth(900);
 }
 
-void TForm_sell::showEvent(QShowEvent *event)
+void TForm_sell::opened()
 {
-    QDialog::showEvent(event);
-    if (m_opened)
-        return;
-    m_opened = true;
     m_keys->run([this] {
         m_form.open();
         fillClasses();
         fill();
     });
-    grid->home();
 }
 
 void TForm_sell::read()

@@ -1,22 +1,19 @@
 #pragma once
 
 #include "forms/sales/SaleForm.h"
+#include "ui/bills/BillScreen.h"
 
-#include <QDialog>
 #include <functional>
 #include <optional>
 
-class BillGrid;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
-class ScreenKit;
 
 // "商品出售": the sale of up to nineteen lines to one customer. Maps its fields to SaleForm and
 // back; the lines are the form's model, shown and edited by a BillGrid with the part picker.
-class TForm_sell : public QDialog
+class TForm_sell : public BillScreen
 {
     Q_OBJECT
 public:
@@ -34,8 +31,6 @@ public:
     QPushButton *customerButton = nullptr; // "...": the customer directory
     QComboBox *classBox = nullptr;
     QLineEdit *phoneEdit = nullptr;
-    BillGrid *grid = nullptr;          // its pickPart is the part picker
-    QToolButton *pickButton = nullptr; // the grid's "...", floating in the current part-number cell
     QLineEdit *dueEdit = nullptr;
     QLineEdit *receivedEdit = nullptr;
     QLineEdit *invoiceEdit = nullptr;
@@ -43,10 +38,8 @@ public:
     QPushButton *clearButton = nullptr;
     QPushButton *exitButton = nullptr;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
+    void opened() override;
     void read();
     void fill();
     void fillClasses();
@@ -56,6 +49,4 @@ private:
     void onSell();
 
     SaleForm m_form;
-    ScreenKit *m_keys = nullptr;
-    bool m_opened = false;
 };
