@@ -3,6 +3,7 @@
 #include "data/stock/StockLedger.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
+#include "forms/sales/StockPartLookup.h"
 
 void ReplaceGoodsForm::takePart(const PartChoice &part)
 {
@@ -11,19 +12,15 @@ void ReplaceGoodsForm::takePart(const PartChoice &part)
     model = part.model;
     category = part.category;
     unit = part.unit;
-    if (const auto row = StockLedger(m_ctx.database()).rowInStock(partNo))
-        warranty = row->warranty;
-    else
-        m_ctx.prompt().warning(QStringLiteral("保修期未知！"));
+    if (const auto w = StockPartLookup(m_ctx).warranty(partNo))
+        warranty = *w;
 }
 
 bool ReplaceGoodsForm::lookUpPartNo()
 {
-    const auto row = StockLedger(m_ctx.database()).row(partNo.trimmed());
-    if (!row) {
-        m_ctx.prompt().warning(QStringLiteral("不存在该配件！"));
+    const auto row = StockPartLookup(m_ctx).byNumber(partNo.trimmed());
+    if (!row)
         return false;
-    }
     warranty = row->warranty;
     name = row->name;
     model = row->model;
@@ -34,11 +31,9 @@ bool ReplaceGoodsForm::lookUpPartNo()
 
 bool ReplaceGoodsForm::lookUpPartName()
 {
-    const auto row = StockLedger(m_ctx.database()).rowNamed(name.trimmed());
-    if (!row) {
-        m_ctx.prompt().warning(QStringLiteral("不存在该配件！"));
+    const auto row = StockPartLookup(m_ctx).byName(name.trimmed());
+    if (!row)
         return false;
-    }
     warranty = row->warranty;
     partNo = row->partNo;
     name = row->name;

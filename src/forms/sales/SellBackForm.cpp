@@ -5,9 +5,9 @@
 #include "data/sales/ReturnStore.h"
 #include "data/sales/SalesStore.h"
 #include "data/stock/BillNumbers.h"
-#include "data/stock/StockLedger.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
+#include "forms/sales/StockPartLookup.h"
 
 void SellBackForm::open()
 {
@@ -59,20 +59,16 @@ void SellBackForm::takePart(const PartChoice &part)
     partName = part.name;
     model = part.model;
     category = part.category;
-    if (const auto row = StockLedger(m_ctx.database()).rowInStock(partNo))
-        warranty = row->warranty;
-    else
-        m_ctx.prompt().warning(QStringLiteral("保修期未知！"));
+    if (const auto w = StockPartLookup(m_ctx).warranty(partNo))
+        warranty = *w;
 }
 
 SellBackForm::Field SellBackForm::lookUpPartNo()
 {
     const QString no = partNo.trimmed();
-    const auto row = StockLedger(m_ctx.database()).row(no);
-    if (!row) {
-        m_ctx.prompt().warning(QStringLiteral("不存在该配件！"));
+    const auto row = StockPartLookup(m_ctx).byNumber(no);
+    if (!row)
         return Field::PartNo;
-    }
     warranty = row->warranty;
     partName = row->name;
     model = row->model;
@@ -83,11 +79,9 @@ SellBackForm::Field SellBackForm::lookUpPartNo()
 
 SellBackForm::Field SellBackForm::lookUpPartName()
 {
-    const auto row = StockLedger(m_ctx.database()).rowNamed(partName.trimmed());
-    if (!row) {
-        m_ctx.prompt().warning(QStringLiteral("不存在该配件！"));
+    const auto row = StockPartLookup(m_ctx).byName(partName.trimmed());
+    if (!row)
         return Field::PartName;
-    }
     warranty = row->warranty;
     partNo = row->partNo;
     model = row->model;

@@ -20,6 +20,13 @@ public:
     BillGrid *grid = nullptr;          // its pickPart is the part picker; tests script it there
     QToolButton *pickButton = nullptr; // the grid's "...", floating in the current part-number cell
 
+    // A caption and its input in the header's grid, at pair (row, col); `shown` is what stands in
+    // the input's place when it sits in a widget of its own.
+    static void place(QGridLayout *header, int row, int col, const QString &caption, QWidget *input,
+                      QWidget *shown = nullptr);
+    // A bill's date box, with its calendar and the long date.
+    static QDateEdit *makeDateEdit(QWidget *parent);
+
 protected:
     BillScreen(AppContext &ctx, QWidget *parent);
 
@@ -29,13 +36,6 @@ protected:
     // The screen's size: the whole bill on a 1366 × 768 screen, every column and line in view
     // (at least `width` wide); the grid on line 1.
     void fitWidth(int width);
-
-    // A caption and its input in the header's grid, at pair (row, col); `shown` is what stands in
-    // the input's place when it sits in a widget of its own.
-    static void place(QGridLayout *header, int row, int col, const QString &caption, QWidget *input,
-                      QWidget *shown = nullptr);
-    // The bill's date box, with its calendar and the long date.
-    static QDateEdit *makeDateEdit(QWidget *parent);
 
     // The first show: the form opened and shown.
     virtual void opened() = 0;

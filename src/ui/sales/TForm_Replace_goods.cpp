@@ -2,6 +2,7 @@
 
 #include "forms/app/AppContext.h"
 #include "ui/catalogs/TForm_fittings.h"
+#include "ui/kit/PickerButton.h"
 #include "ui/kit/ScreenKit.h"
 
 #include <QGridLayout>
@@ -20,9 +21,7 @@ TForm_Replace_goods::TForm_Replace_goods(AppContext &ctx, QWidget *parent) : QDi
     auto *g = new QGridLayout;
     auto edit = [this] { return new QLineEdit(this); };
     partNoEdit = edit();
-    partButton = new QPushButton(QStringLiteral("..."), this);
-    partButton->setToolTip(QStringLiteral("点击选择配件"));
-    partButton->setMaximumWidth(partButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    partButton = new PickerButton(QStringLiteral("点击选择配件"), this);
     nameEdit = edit();
     categoryEdit = edit();
     modelEdit = edit();

@@ -3,6 +3,7 @@
 #include "forms/app/AppContext.h"
 #include "ui/bills/BillGrid.h"
 #include "ui/customers/TForm_selcustomer.h"
+#include "ui/kit/PickerButton.h"
 #include "ui/kit/ScreenKit.h"
 
 #include <QComboBox>
@@ -33,9 +34,7 @@ TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : BillScreen(ctx, paren
 
     customerEdit = new QLineEdit(this);
     customerEdit->setToolTip(QStringLiteral("按“Ctrl+S”选择客户"));
-    customerButton = new QPushButton(QStringLiteral("..."), this);
-    customerButton->setToolTip(QStringLiteral("客户目录"));
-    customerButton->setMaximumWidth(customerButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    customerButton = new PickerButton(QStringLiteral("客户目录"), this);
     auto *who = new QWidget(this);
     auto *whoRow = new QHBoxLayout(who);
     whoRow->setContentsMargins(0, 0, 0, 0);

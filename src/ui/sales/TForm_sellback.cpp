@@ -2,6 +2,8 @@
 
 #include "forms/app/AppContext.h"
 #include "ui/catalogs/TForm_fittings.h"
+#include "ui/bills/BillScreen.h"
+#include "ui/kit/PickerButton.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/sales/TForm_Replace_goods.h"
 
@@ -27,16 +29,10 @@ TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent) : QDialog(paren
     auto *header = new QGridLayout;
     numberEdit = edit();
     handledByEdit = edit();
-    dateEdit = new QDateEdit(this);
-    dateEdit->setCalendarPopup(true);
-    dateEdit->setDisplayFormat(QLocale(QLocale::Chinese, QLocale::China).dateFormat(QLocale::LongFormat));
-    const QList<QPair<QString, QWidget *>> top = {{QStringLiteral("单据编号："), numberEdit},
-                                                  {QStringLiteral("经办人："), handledByEdit},
-                                                  {QStringLiteral("日期："), dateEdit}};
-    for (int i = 0; i < top.size(); ++i) {
-        header->addWidget(ScreenKit::caption(top[i].second, top[i].first), 0, i * 2);
-        header->addWidget(top[i].second, 0, i * 2 + 1);
-    }
+    dateEdit = BillScreen::makeDateEdit(this);
+    BillScreen::place(header, 0, 0, QStringLiteral("单据编号："), numberEdit);
+    BillScreen::place(header, 0, 1, QStringLiteral("经办人："), handledByEdit);
+    BillScreen::place(header, 0, 2, QStringLiteral("日期："), dateEdit);
     layout->addLayout(header);
 
     auto *group = new QGroupBox(this);
@@ -44,9 +40,7 @@ TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent) : QDialog(paren
     serialEdit = edit();
     checkButton = new QPushButton(QStringLiteral("校验>>"), this);
     partNoEdit = edit();
-    partButton = new QPushButton(QStringLiteral("..."), this);
-    partButton->setToolTip(QStringLiteral("点击选择配件"));
-    partButton->setMaximumWidth(partButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    partButton = new PickerButton(QStringLiteral("点击选择配件"), this);
     partNameEdit = edit();
     categoryEdit = edit();
     modelEdit = edit();
