@@ -53,13 +53,6 @@ struct Session
         main->hide(); // no exit dialog
     }
 };
-
-bool enterUntil(QWidget *target, int limit = 40)
-{
-    for (int i = 0; i < limit && focused() != target; ++i)
-        enter();
-    return focused() == target;
-}
 } // namespace
 
 class TestAppKeys : public QObject

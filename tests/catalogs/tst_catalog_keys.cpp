@@ -33,13 +33,6 @@ struct Session
     }
 };
 
-bool enterUntil(QWidget *target, int limit = 40)
-{
-    for (int i = 0; i < limit && focused() != target; ++i)
-        enter();
-    return focused() == target;
-}
-
 // The panel input of a column, by the column's name.
 QWidget *inputOf(CatalogScreen *screen, const QString &column)
 {

@@ -42,14 +42,6 @@ void backTo(QWidget *w)
     QVERIFY(QTest::qWaitForWindowActive(w));
 }
 
-// Enter until the focus reaches `target`; false when it does not within `limit` presses.
-bool enterUntil(QWidget *target, int limit = 40)
-{
-    for (int i = 0; i < limit && focused() != target; ++i)
-        enter();
-    return focused() == target;
-}
-
 // Types the job of a new customer into the registration screen, Enter after each field, from
 // the customer name to "登记[&R]".
 void typeNewJob(TForm_reg *reg)

@@ -35,3 +35,10 @@ void Keyboard::tab()
 {
     press(Qt::Key_Tab);
 }
+
+bool Keyboard::enterUntil(QWidget *target, int limit)
+{
+    for (int i = 0; i < limit && focused() != target; ++i)
+        enter();
+    return focused() == target;
+}

@@ -14,4 +14,6 @@ void type(const QString &text);
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void enter();
 void tab();
+// Enter until the focus reaches `target`; false when it does not within `limit` presses.
+bool enterUntil(QWidget *target, int limit = 40);
 }
