@@ -51,7 +51,8 @@ protected:
 
     // The shown job read again (its fees changed), keeping edits still to be written.
     void reloadJob();
-    // The edits of the shown job not yet written, written now.
+    // The edits of the shown job not yet written, written now. A screen's destructor calls it
+    // too: by the time this class's destructor runs, the screen's own boxes are gone.
     void flush();
     // The typed fees written when they changed; false (message shown) when one is not an amount,
     // the focus then going to that box when refocus.

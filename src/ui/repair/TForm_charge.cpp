@@ -104,12 +104,12 @@ TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget 
     m_keys->button(settleButton, [this] { onSettle(); });
     m_keys->button(chargeButton, [this] { onCharge(); });
     m_keys->button(printButton, [this] { onPrint(); });
+    // Leaving a fee box writes the fees, the total following.
     watchEdits({partsFeeEdit, labourFeeEdit, extraFeeEdit});
 
     showChargeList = [this](const RepairJob &job, const ChargeListFees &fees) {
         RepairDocuments::showChargeList(m_ctx, job, fees, this);
     };
-
 
     endDateEdit->setDate(ctx.today());
     m_form.open();
