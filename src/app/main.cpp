@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
     ctx.prompter = &prompter;
     ctx.settingsFile = qEnvironmentVariable("VANTREL_SETTINGS_FILE");
 
+    // A file from an earlier release gets its new indexes when it is first opened.
+    IndexUpkeep::setBuildingNotice(&TForm_waiting::begin, &TForm_waiting::end);
     Startup::Result started = Startup::prepare(ctx.AppDir, QCoreApplication::applicationFilePath(), ctx.settingsFile);
     if (!started.db) {
         prompter.error(started.message);

@@ -4,6 +4,7 @@
 #include "TestDatabase.h"
 
 #include "data/db/Database.h"
+#include "data/db/IndexUpkeep.h"
 #include "data/db/Schema.h"
 #include "data/lists/ListModel.h"
 #include "data/repair/RepairTable.h"
@@ -298,9 +299,17 @@ private slots:
         t.exec("DROP INDEX \"ix_维修_经办人\"");
         t.exec("DROP INDEX \"ix_维修_是否返修\"");
         QCOMPARE(indexes(), int(Schema::indexes().size()) - 2);
+        int begun = 0, ended = 0;
+        IndexUpkeep::setBuildingNotice([&] { ++begun; }, [&] { ++ended; });
         t.db().close();
         t.db().open();
         QCOMPARE(indexes(), int(Schema::indexes().size()));
+        QCOMPARE(begun, 1); // the operator is told once while they are built
+        QCOMPARE(ended, 1);
+        t.db().close();
+        t.db().open(); // nothing missing: no notice
+        QCOMPARE(begun, 1);
+        IndexUpkeep::setBuildingNotice({}, {});
     }
 };
 

@@ -6,6 +6,40 @@
 
 #include <QSet>
 
+namespace {
+std::function<void()> &noticeBegin()
+{
+    static std::function<void()> f;
+    return f;
+}
+std::function<void()> &noticeEnd()
+{
+    static std::function<void()> f;
+    return f;
+}
+
+// Ends the notice however the building ends.
+struct Notice
+{
+    Notice()
+    {
+        if (noticeBegin())
+            noticeBegin()();
+    }
+    ~Notice()
+    {
+        if (noticeEnd())
+            noticeEnd()();
+    }
+};
+} // namespace
+
+void IndexUpkeep::setBuildingNotice(std::function<void()> begin, std::function<void()> end)
+{
+    noticeBegin() = std::move(begin);
+    noticeEnd() = std::move(end);
+}
+
 void IndexUpkeep::addMissing(Database &db)
 {
     try {
@@ -19,6 +53,7 @@ void IndexUpkeep::addMissing(Database &db)
                 missing << &ix;
         if (missing.isEmpty())
             return;
+        Notice notice;
         TransactionGuard tx(db);
         for (const IndexDef *ix : missing)
             Sql::exec(db, ix->createStatement());
