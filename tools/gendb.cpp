@@ -12,11 +12,13 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.size() > 2) {
+    bool scaleOk = true;
+    const double scale = args.size() == 2 ? args.at(1).toDouble(&scaleOk) : 1.0;
+    // An option such as --help is not taken for a file to write.
+    if (args.isEmpty() || args.size() > 2 || args.at(0).startsWith(u'-') || !scaleOk || scale <= 0) {
         std::fprintf(stderr, "usage: vantrel-gendb PATH [SCALE]\n");
         return 2;
     }
-    const double scale = args.size() == 2 ? args.at(1).toDouble() : 1.0;
     QElapsedTimer timer;
     timer.start();
     try {
