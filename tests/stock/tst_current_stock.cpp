@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("number") << "按配件编号搜索" << "P" << QStringList{"P3", "P8", "P20"};
         QTest::newRow("name") << "按配件名称搜索" << "屏幕" << QStringList{"N1", "P3", "P20"};
         QTest::newRow("category") << "按所属类别搜索" << "类" << QStringList{"N1", "Z0", "P3", "P8", "P20"};
-        QTest::newRow("specification") << "按规格搜索" << "规" << QStringList{"N1", "Z0", "P3", "P8", "P20"};
+        QTest::newRow("model") << "按规格搜索" << "规" << QStringList{"N1", "Z0", "P3", "P8", "P20"};
         QTest::newRow("supplier") << "按供货商搜索" << "乙" << QStringList{"Z0", "P8"};
         QTest::newRow("quantity 0") << "按库存量搜索" << "0" << QStringList{"Z0"};
         QTest::newRow("quantity negative") << "按库存量搜索" << " -2 " << QStringList{"N1"};

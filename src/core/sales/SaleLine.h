@@ -13,7 +13,7 @@ struct SaleLine
     QString name;        // "商品名称"
     QString category;    // the part's category (stock-out line only)
     QString unit;        // "单位"
-    QString model;        // the part's specification (stock-out line only)
+    QString model;        // the part's model, 规格 (stock-out line only)
     qint64 quantity = 0; // "数量"
     Money unitPrice;     // "单价"
     Money amount;        // "金额"

@@ -102,7 +102,7 @@ const QStringList PartKinds = words("内存条 硬盘 固态硬盘 主板 显卡
                                     "硒鼓 墨盒 定影组件 搓纸轮 网卡 光驱 CPU 散热器 机箱 数据线 充电器");
 const QStringList PartBrands = words("金士顿 希捷 西部数据 三星 技嘉 华硕 七彩虹 航嘉 长城 罗技 "
                                      "双飞燕 惠普 佳能 爱普生 英特尔 超微 酷冷至尊 绿联");
-const QStringList Specs = words("标准 8G 16G 500G 1TB 2TB DDR4 DDR3 15.6寸 14寸 65W 90W 黑色 白色 "
+const QStringList PartModels = words("标准 8G 16G 500G 1TB 2TB DDR4 DDR3 15.6寸 14寸 65W 90W 黑色 白色 "
                                 "A4 通用型 原装 兼容");
 const QStringList Suppliers = words("华强电子 中关村科贸 赛格电脑城 百脑汇 太平洋电脑城 京东企业购 本地代理");
 
@@ -248,7 +248,7 @@ void SampleShopGenerator::generate(double scale, const std::function<void(const 
         "INSERT INTO 配件目录 (配件编号, 配件名称, 规格, 类别, 单位, 警戒库存, 销售价, 维修更换价, 本月售出, 排行) "
         "SELECT 'P' || substr('000000' || n, -6), %1 || ' ' || %2, %3, %2, %4, r4 % 10, "
         "(r5 % 2000 + 10) * 10000 + (r6 % 4) * 2500, (r5 % 2000 + 25) * 10000, 0, 0 FROM base")
-        .arg(pick(PartBrands, "r1"), pick(PartKinds, "r2"), pick(Specs, "r3"), pick(words("个 条 块 只 套 台"), "r2"))), parts);
+        .arg(pick(PartBrands, "r1"), pick(PartKinds, "r2"), pick(PartModels, "r3"), pick(words("个 条 块 只 套 台"), "r2"))), parts);
     run(QStringLiteral("库存"), QStringLiteral(
         "INSERT INTO 库存 (编号, 名称, 类别, 规格, 单位, 库存, 警戒库存, 供货商, 进货单价, 保修期, 备注, 配件申请) "
         "SELECT 配件编号, 配件名称, 类别, 规格, 单位, 流水号 % 50 - 3, 警戒库存, %1, 销售价 * 7 / 10, "

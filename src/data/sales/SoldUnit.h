@@ -12,7 +12,7 @@ struct SoldUnit
 {
     QString saleNumber; // "单据编号" of the sale line found
     Money price;        // that line's "单价"
-    // From the sale's stock-out line of the same part: number, name, category, specification and
+    // From the sale's stock-out line of the same part: number, name, category, model (规格) and
     // warranty; nullopt when the sale has no such line.
     std::optional<PartDetails> part;
     QString soldOn; // that stock-out line's "填单时间"
