@@ -3,7 +3,7 @@
 # zlib1g-dev: libxlsxwriter's link line names -lz, but its -dev package does not pull zlib's in.
 set -euo pipefail
 PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config lld
   qt6-base-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-charts-dev qt6-translations-l10n
   libxlsxwriter-dev zlib1g-dev libbenchmark-dev
   fonts-wqy-zenhei poppler-utils xvfb xauth xdotool
