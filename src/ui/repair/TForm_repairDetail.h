@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/repair/RepairDetailForm.h"
+#include "ui/kit/FieldMap.h"
 
 #include <QDialog>
 #include <QHash>
@@ -9,7 +10,6 @@ class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class ScreenKit;
 class QTabWidget;
 class QTableWidget;
 struct AppContext;
@@ -38,10 +38,10 @@ public:
 
 private:
     void fill();
-    void collect();
 
     AppContext &m_ctx;
     RepairDetailForm m_form;
     QHash<QString, QWidget *> m_inputs; // page + "/" + caption
-    ScreenKit *m_keys = nullptr;
+    ScreenKit *m_keys;
+    FieldMap m_fields; // the job and customer fields of the first three pages
 };
