@@ -1,15 +1,28 @@
-#include "ui/repair/RepairIntakeInputs.h"
+#include "ui/repair/RepairIntakeScreen.h"
 
+#include "forms/app/AppContext.h"
+#include "forms/repair/RegForm.h"
+#include "forms/repair/RepairBackForm.h"
 #include "ui/customers/TForm_selcustomer.h"
-#include "ui/repair/RepairWidgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-QDateEdit *RepairIntakeInputs::newDateEdit(QWidget *parent)
+template <class Form>
+RepairIntakeScreen<Form>::RepairIntakeScreen(AppContext &ctx, QWidget *parent, Field first, Field afterPick)
+    : QDialog(parent), m_ctx(ctx), m_form(ctx), m_keys(new ScreenKit(this, ctx.prompter)), m_fields(m_keys),
+      m_first(first), m_afterPick(afterPick)
+{
+    // After a database error the screen shows what the form holds, which is what was stored.
+    m_keys->onError([this] { showForm(); });
+}
+
+template <class Form>
+QDateEdit *RepairIntakeScreen<Form>::newDateEdit(QWidget *parent)
 {
     auto *edit = new QDateEdit(parent);
     edit->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
@@ -17,7 +30,8 @@ QDateEdit *RepairIntakeInputs::newDateEdit(QWidget *parent)
     return edit;
 }
 
-QPushButton *RepairIntakeInputs::newPickButton(QWidget *parent)
+template <class Form>
+QPushButton *RepairIntakeScreen<Form>::newPickButton(QWidget *parent)
 {
     auto *button = new QPushButton(QStringLiteral("..."), parent);
     button->setToolTip(QStringLiteral("客户目录"));
@@ -25,45 +39,99 @@ QPushButton *RepairIntakeInputs::newPickButton(QWidget *parent)
     return button;
 }
 
-void RepairIntakeInputs::collect(RepairIntake::Values &v) const
+template <class Form>
+void RepairIntakeScreen<Form>::declareHead()
 {
-    v.number = numberEdit->text();
-    v.handledBy = handledByEdit->text();
-    v.intakeDate = dateEdit->date();
-    v.customer = customerEdit->text();
-    v.contact = contactEdit->text();
-    v.customerClass = classBox->currentText();
-    v.phone = phoneEdit->text();
-    v.itemName = itemNameEdit->text();
-    v.serial = serialEdit->text();
-    v.accessories = accessoriesEdit->text();
-    v.prepayment = prepaymentEdit->text();
-    v.remarks = remarksEdit->toPlainText();
-    v.onSite = onSiteBox->isChecked();
+    auto &v = m_form.values;
+    m_fields.field(numberEdit, &v.number).as(Field::Number);
+    m_fields.field(handledByEdit, &v.handledBy);
+    m_fields.field(dateEdit, &v.intakeDate);
 }
 
-void RepairIntakeInputs::fill(const RepairIntake::Values &v, const QDate &today)
+template <class Form>
+void RepairIntakeScreen<Form>::declareCustomer()
 {
-    numberEdit->setText(v.number);
-    handledByEdit->setText(v.handledBy);
-    dateEdit->setDate(v.intakeDate.isValid() ? v.intakeDate : today);
-    customerEdit->setText(v.customer);
-    contactEdit->setText(v.contact);
-    RepairWidgets::setText(classBox, v.customerClass);
-    phoneEdit->setText(v.phone);
-    itemNameEdit->setText(v.itemName);
-    serialEdit->setText(v.serial);
-    accessoriesEdit->setText(v.accessories);
-    prepaymentEdit->setText(v.prepayment);
-    if (remarksEdit->toPlainText() != v.remarks)
-        remarksEdit->setPlainText(v.remarks);
-    onSiteBox->setChecked(v.onSite);
+    m_fields.field(customerEdit, &m_form.values.customer).as(Field::Customer).check([this] {
+        return m_form.lookUpCustomer();
+    });
+    m_keys->button(pickButton, [this] { onPick(); }, ScreenKit::Walk::Aside);
 }
 
-std::optional<CustomerRecord> RepairIntakeInputs::pickCustomer(AppContext &ctx, QWidget *parent)
+template <class Form>
+FieldMap::Entry &RepairIntakeScreen<Form>::checked(QWidget *input, QString *value, Field field)
 {
-    std::optional<CustomerRecord> picked = TForm_selcustomer::pick(ctx, parent);
-    if (picked && picked->name.isEmpty())
-        return std::nullopt;
-    return picked;
+    return m_fields.field(input, value).as(field).check([this, field] { return m_form.checkOnEnter(field); });
 }
+
+template <class Form>
+void RepairIntakeScreen<Form>::declareButtons()
+{
+    m_keys->button(registerButton, [this] { onRegister(); });
+    m_keys->button(receiptButton, [this] { onReceipt(); });
+    m_keys->button(exitButton, [this] { reject(); });
+    m_fields.target(Field::Register, registerButton);
+    m_keys->startAt(widget(m_first));
+}
+
+template <class Form>
+void RepairIntakeScreen<Form>::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    m_keys->run([this] { started(m_form.show()); });
+}
+
+template <class Form>
+void RepairIntakeScreen<Form>::started(bool ok)
+{
+    if (ok)
+        showLists();
+    showForm();
+    if (ok)
+        m_fields.focus(m_first);
+}
+
+template <class Form>
+void RepairIntakeScreen<Form>::showForm()
+{
+    m_fields.show();
+    registerButton->setText(m_form.buttonCaption());
+}
+
+template <class Form>
+void RepairIntakeScreen<Form>::onRegister()
+{
+    m_fields.read();
+    if (m_form.registered()) {
+        started(m_form.startNew());
+        return;
+    }
+    const Field refused = m_form.registerJob();
+    showForm();
+    if (refused != Field::None)
+        m_fields.focus(refused);
+}
+
+template <class Form>
+void RepairIntakeScreen<Form>::onReceipt()
+{
+    m_fields.read();
+    showReceipt(m_form.job());
+}
+
+template <class Form>
+void RepairIntakeScreen<Form>::onPick()
+{
+    const std::optional<CustomerRecord> picked = TForm_selcustomer::pick(m_ctx, this);
+    if (!picked || picked->name.isEmpty())
+        return;
+    m_fields.read();
+    m_form.takeCustomer(*picked);
+    showForm();
+    m_fields.focus(m_afterPick);
+}
+
+template class RepairIntakeScreen<RegForm>;
+template class RepairIntakeScreen<RepairBackForm>;

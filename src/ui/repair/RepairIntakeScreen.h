@@ -1,25 +1,34 @@
 #pragma once
 
-#include "forms/repair/RepairIntake.h"
+#include "core/repair/RepairJob.h"
+#include "ui/kit/FieldMap.h"
 
-#include <optional>
+#include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
-class QDate;
 class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QWidget;
 struct AppContext;
 
-// The inputs the registration and the rework screen both have, and how they carry the values
-// both forms share. Each screen creates them in its own order (which is its tab order) and lays
-// them out its own way; its other inputs it carries itself.
-class RepairIntakeInputs
+// The common part of the registration and the rework screen, over their form (RegForm or
+// RepairBackForm): the inputs both have, the fields both declare alike, and the handlers of the
+// customer picker and of the register and receipt buttons. Each screen creates the inputs and
+// lays them out its own way, and declares its fields in its own walk order, with the helpers
+// below where they are the same.
+template <class Form>
+class RepairIntakeScreen : public QDialog
 {
 public:
+    using Field = typename Form::Field;
+
+    Form &form() { return m_form; }
+    // The input of a field (for focus).
+    QWidget *widget(Field field) const { return m_fields.widget(field); }
+
     QLineEdit *numberEdit = nullptr, *handledByEdit = nullptr, *customerEdit = nullptr, *contactEdit = nullptr,
               *phoneEdit = nullptr, *itemNameEdit = nullptr, *serialEdit = nullptr, *accessoriesEdit = nullptr,
               *prepaymentEdit = nullptr;
@@ -29,16 +38,49 @@ public:
     QCheckBox *onSiteBox = nullptr;
     QPushButton *pickButton = nullptr, *registerButton = nullptr, *receiptButton = nullptr, *exitButton = nullptr;
 
+    // How the receipt is shown; the print preview unless replaced.
+    std::function<void(const RepairJob &)> showReceipt;
+
+    // "登记[&R]", or starting anew once registered.
+    void onRegister();
+    void onReceipt();
+    // The customer directory ("..."): the customer chosen fills the customer fields.
+    void onPick();
+
 protected:
+    // first: where the keyboard starts once the form was shown; afterPick: where a customer
+    // chosen in the directory leads.
+    RepairIntakeScreen(AppContext &ctx, QWidget *parent, Field first, Field afterPick);
+
     // "接修日期" with its calendar, and the "..." button that opens the customer directory.
     static QDateEdit *newDateEdit(QWidget *parent);
     static QPushButton *newPickButton(QWidget *parent);
 
-    // The screen's text into the values, and back; an invalid date shows as `today`.
-    void collect(RepairIntake::Values &v) const;
-    void fill(const RepairIntake::Values &v, const QDate &today);
+    // Declarations both screens make alike, each in its place of the walk: the number, operator
+    // and date; the customer (Enter looks it up) with "..."; a field whose Enter runs the form's
+    // check of it; the buttons, after which the keyboard starts at `first`.
+    void declareHead();
+    void declareCustomer();
+    FieldMap::Entry &checked(QWidget *input, QString *value, Field field);
+    void declareButtons();
 
-    // The customer chosen in the directory; nullopt when the picker was cancelled or the row
-    // has no name.
-    static std::optional<CustomerRecord> pickCustomer(AppContext &ctx, QWidget *parent);
+    // The form on the screen, the register button's caption included.
+    void showForm();
+    // The screen's pick lists from the form, once it was shown.
+    virtual void showLists() {}
+    void showEvent(QShowEvent *event) override;
+
+    AppContext &m_ctx;
+    Form m_form;
+    ScreenKit *m_keys;
+    FieldMap m_fields;
+
+private:
+    // After the form was shown or started anew: the screen refilled; on success the lists and
+    // the first input.
+    void started(bool ok);
+
+    Field m_first;
+    Field m_afterPick;
+    bool m_shown = false;
 };
