@@ -8,35 +8,51 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 template <class Form>
 RepairIntakeScreen<Form>::RepairIntakeScreen(AppContext &ctx, QWidget *parent, Field first, Field afterPick)
     : QDialog(parent), m_ctx(ctx), m_form(ctx), m_keys(new ScreenKit(this, ctx.prompter)), m_fields(m_keys),
-      m_first(first), m_afterPick(afterPick)
+      m_grid(new QGridLayout), m_first(first), m_afterPick(afterPick)
 {
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(m_grid);
+    for (QLineEdit **e : {&numberEdit, &handledByEdit, &customerEdit, &contactEdit, &phoneEdit, &itemNameEdit,
+                          &serialEdit, &accessoriesEdit, &prepaymentEdit})
+        *e = new QLineEdit(this);
+    dateEdit = new QDateEdit(this);
+    dateEdit->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
+    dateEdit->setCalendarPopup(true);
+    pickButton = new QPushButton(QStringLiteral("..."), this); // the customer directory
+    pickButton->setToolTip(QStringLiteral("客户目录"));
+    pickButton->setFixedWidth(30);
+    classBox = new QComboBox(this);
+    classBox->setEditable(true);
+    remarksEdit = new QPlainTextEdit(this);
+
+    auto *buttons = new QHBoxLayout;
+    registerButton = new QPushButton(Form::RegisterCaption, this);
+    receiptButton = new QPushButton(QStringLiteral("凭证"), this);
+    exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
+    buttons->addStretch();
+    for (QPushButton *b : {registerButton, receiptButton, exitButton})
+        buttons->addWidget(b);
+    outer->addLayout(buttons);
+
     // After a database error the screen shows what the form holds, which is what was stored.
     m_keys->onError([this] { showForm(); });
 }
 
 template <class Form>
-QDateEdit *RepairIntakeScreen<Form>::newDateEdit(QWidget *parent)
+void RepairIntakeScreen<Form>::place(int row, int column, const QString &caption, QWidget *input, int span)
 {
-    auto *edit = new QDateEdit(parent);
-    edit->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
-    edit->setCalendarPopup(true);
-    return edit;
-}
-
-template <class Form>
-QPushButton *RepairIntakeScreen<Form>::newPickButton(QWidget *parent)
-{
-    auto *button = new QPushButton(QStringLiteral("..."), parent);
-    button->setToolTip(QStringLiteral("客户目录"));
-    button->setFixedWidth(30);
-    return button;
+    m_grid->addWidget(ScreenKit::caption(input, caption), row, column);
+    m_grid->addWidget(input, row, column + 1, 1, span);
 }
 
 template <class Form>

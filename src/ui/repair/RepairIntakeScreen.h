@@ -9,16 +9,17 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 struct AppContext;
 
 // The common part of the registration and the rework screen, over their form (RegForm or
-// RepairBackForm): the inputs both have, the fields both declare alike, and the handlers of the
-// customer picker and of the register and receipt buttons. Each screen creates the inputs and
-// lays them out its own way, and declares its fields in its own walk order, with the helpers
-// below where they are the same.
+// RepairBackForm): the inputs both have, the grid they are laid out in over the row of buttons,
+// the fields both declare alike, and the handlers of the customer picker and of the register and
+// receipt buttons. Each screen adds its own inputs, lays all of them out its own way, and
+// declares its fields in its own walk order, with the helpers below where they are the same.
 template <class Form>
 class RepairIntakeScreen : public QDialog
 {
@@ -52,9 +53,8 @@ protected:
     // chosen in the directory leads.
     RepairIntakeScreen(AppContext &ctx, QWidget *parent, Field first, Field afterPick);
 
-    // "接修日期" with its calendar, and the "..." button that opens the customer directory.
-    static QDateEdit *newDateEdit(QWidget *parent);
-    static QPushButton *newPickButton(QWidget *parent);
+    // A caption and its input in the screen's grid, the input `span` columns wide.
+    void place(int row, int column, const QString &caption, QWidget *input, int span = 1);
 
     // Declarations both screens make alike, each in its place of the walk: the number, operator
     // and date; the customer (Enter looks it up) with "..."; a field whose Enter runs the form's
@@ -74,6 +74,7 @@ protected:
     Form m_form;
     ScreenKit *m_keys;
     FieldMap m_fields;
+    QGridLayout *m_grid; // the inputs, over the buttons
 
 private:
     // After the form was shown or started anew: the screen refilled; on success the lists and

@@ -8,75 +8,53 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimeEdit>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 using F = RegForm::Field;
 
 TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : RepairIntakeScreen(ctx, parent, F::Customer, F::ItemName)
 {
     setWindowTitle(QStringLiteral("维修登记"));
-    auto *outer = new QVBoxLayout(this);
-    auto *grid = new QGridLayout;
-    outer->addLayout(grid);
     auto edit = [this] { return new QLineEdit(this); };
     auto combo = [this](bool editable) {
         auto *c = new QComboBox(this);
         c->setEditable(editable);
         return c;
     };
-    numberEdit = edit();
-    handledByEdit = edit();
-    dateEdit = newDateEdit(this);
     timeEdit = new QTimeEdit(this);
     timeEdit->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    customerEdit = edit();
-    pickButton = newPickButton(this);
-    contactEdit = edit();
-    classBox = combo(true);
-    phoneEdit = edit();
     addressEdit = edit();
     routeEdit = edit();
-    itemNameEdit = edit();
     categoryBox = combo(true);
     brandBox = combo(true);
-    serialEdit = edit();
-    accessoriesEdit = edit();
-    prepaymentEdit = edit();
     faultBox = combo(true);
     technicianBox = combo(true);
     kindBox = combo(false);
     kindBox->addItems(RegForm::IntakeKinds);
-    remarksEdit = new QPlainTextEdit(this);
     remarksEdit->setMaximumHeight(48);
     appointmentEdit = edit();
     onSiteBox = new QCheckBox(QStringLiteral("上门服务"), this);
     warrantyBox = new QCheckBox(QStringLiteral("保内"), this);
+    receiptButton->setText(QStringLiteral("凭证[&P]"));
 
-    auto place = [grid](int row, int column, const QString &caption, QWidget *input, int span = 1) {
-        grid->addWidget(ScreenKit::caption(input, caption), row, column);
-        grid->addWidget(input, row, column + 1, 1, span);
-    };
     for (int column : {1, 3, 5})
-        grid->setColumnMinimumWidth(column, 170);
+        m_grid->setColumnMinimumWidth(column, 170);
     place(0, 0, QStringLiteral("业务编号："), numberEdit);
     place(0, 2, QStringLiteral("经办人："), handledByEdit);
     auto *whenRow = new QHBoxLayout;
     whenRow->addWidget(dateEdit, 1);
     whenRow->addWidget(timeEdit);
-    grid->addWidget(ScreenKit::caption(dateEdit, QStringLiteral("接修时间：")), 0, 4);
+    m_grid->addWidget(ScreenKit::caption(dateEdit, QStringLiteral("接修时间：")), 0, 4);
     timeEdit->setAccessibleName(QStringLiteral("接修时刻"));
-    grid->addLayout(whenRow, 0, 5);
+    m_grid->addLayout(whenRow, 0, 5);
     auto *whoRow = new QHBoxLayout;
     whoRow->addWidget(customerEdit, 1);
     whoRow->addWidget(pickButton);
-    grid->addWidget(ScreenKit::caption(customerEdit, QStringLiteral("客户名称：")), 1, 0);
-    grid->addLayout(whoRow, 1, 1);
+    m_grid->addWidget(ScreenKit::caption(customerEdit, QStringLiteral("客户名称：")), 1, 0);
+    m_grid->addLayout(whoRow, 1, 1);
     place(1, 2, QStringLiteral("联 系 人："), contactEdit);
     place(1, 4, QStringLiteral("客户类别："), classBox);
     place(2, 0, QStringLiteral("联系电话："), phoneEdit);
@@ -93,17 +71,8 @@ TForm_reg::TForm_reg(AppContext &ctx, QWidget *parent) : RepairIntakeScreen(ctx,
     place(6, 0, QStringLiteral("备    注："), remarksEdit, 3);
     place(6, 4, QStringLiteral("送修类别："), kindBox);
     place(7, 0, QStringLiteral("预约上门服务时间："), appointmentEdit);
-    grid->addWidget(onSiteBox, 7, 2, 1, 2);
-    grid->addWidget(warrantyBox, 7, 4, 1, 2);
-
-    auto *buttons = new QHBoxLayout;
-    registerButton = new QPushButton(RegForm::RegisterCaption, this);
-    receiptButton = new QPushButton(QStringLiteral("凭证[&P]"), this);
-    exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    buttons->addStretch();
-    for (QPushButton *b : {registerButton, receiptButton, exitButton})
-        buttons->addWidget(b);
-    outer->addLayout(buttons);
+    m_grid->addWidget(onSiteBox, 7, 2, 1, 2);
+    m_grid->addWidget(warrantyBox, 7, 4, 1, 2);
 
     // The screen's order: Tab and Enter walk it; the customer name looks the customer up, the
     // other fields run their checks, the technician leads to "登记[&R]" past the inputs beside

@@ -91,18 +91,26 @@ TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer,
         m->setFixedHeight(48);
         return place(caption, m);
     };
-    // The window shows what the form holds and takes back what was typed.
+    // The window shows what the form holds and takes back what was typed: texts as they are,
+    // dates as "yyyy-MM-dd", amounts (one that is not an amount keeps its value), and the
+    // customer's fields only when there is a customer.
     RepairJob &j = m_form.job;
+    using JobTexts = std::initializer_list<std::pair<const char *, QString RepairJob::*>>;
+    auto texts = [&](JobTexts rows, bool memos = false) {
+        for (const auto &[caption, member] : rows)
+            m_fields.field(memos ? memo(caption) : line(caption), &(j.*member));
+    };
     auto date = [&](QWidget *input, QDate RepairJob::*member) {
         m_fields.field(input, [&j, member] { return dateText(j.*member); },
                        [&j, member](const QString &t) { j.*member = DateText::fromText(t.trimmed()); });
     };
-    auto amount = [&](QWidget *input, Money RepairJob::*member) {
-        m_fields.field(input, [&j, member] { return (j.*member).toText(); },
-                       [&j, member](const QString &t) { j.*member = money(t, j.*member); });
+    using Amounts = std::initializer_list<std::pair<const char *, Money RepairJob::*>>;
+    auto amounts = [&](Amounts rows) {
+        for (const auto &[caption, member] : rows)
+            m_fields.field(line(caption), [&j, m = member] { return (j.*m).toText(); },
+                           [&j, m = member](const QString &t) { j.*m = money(t, j.*m); });
     };
-    // The customer's fields are taken back only when there is one.
-    auto customerField = [this](QWidget *input, QString CustomerRecord::*member, bool takeBack = true) {
+    auto customerText = [this](QWidget *input, QString CustomerRecord::*member, bool takeBack = true) {
         std::function<void(const QString &)> read;
         if (takeBack)
             read = [this, member](const QString &t) {
@@ -111,6 +119,7 @@ TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer,
             };
         m_fields.field(input, [this, member] { return m_form.customer ? (*m_form.customer).*member : QString(); }, read);
     };
+    using CustomerTexts = std::initializer_list<std::pair<const char *, QString CustomerRecord::*>>;
 
     page(JobPage);
     m_fields.field(line("业务编号：", true), &j.number);
@@ -120,22 +129,15 @@ TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer,
     m_inputs.insert(JobPage + u'/' + IntakeTimeKey, intakeTime);
     date(place("接修时间：", new QLineEdit(pages->widget(0)), intakeTime), &RepairJob::intakeDate);
     m_fields.field(intakeTime, &j.intakeTime);
-    m_fields.field(line("经办人："), &j.handledBy);
-    m_fields.field(line("修物名称："), &j.itemName);
+    texts({{"经办人：", &RepairJob::handledBy}, {"修物名称：", &RepairJob::itemName}});
     date(line("返还日期："), &RepairJob::endDate);
-    m_fields.field(line("服务方式："), &j.serviceMode);
-    m_fields.field(line("编号/SN："), &j.itemSerial);
-    m_fields.field(line("品牌："), &j.itemBrand);
-    m_fields.field(line("类别："), &j.itemCategory);
-    m_fields.field(line("随机附件："), &j.accessories);
-    m_fields.field(line("技术员："), &j.technician);
-    m_fields.field(line("送修类型："), &j.intakeKind);
-    m_fields.field(line("取消原因："), &j.cancelReason);
-    m_fields.field(line("上门时间："), &j.visitTime);
-    m_fields.field(line("预约时间："), &j.appointment);
-    m_fields.field(memo("故障描述："), &j.fault);
-    m_fields.field(memo("维修小结："), &j.repairSummary);
-    m_fields.field(memo("备注："), &j.remarks);
+    texts({{"服务方式：", &RepairJob::serviceMode},  {"编号/SN：", &RepairJob::itemSerial},
+           {"品牌：", &RepairJob::itemBrand},        {"类别：", &RepairJob::itemCategory},
+           {"随机附件：", &RepairJob::accessories},  {"技术员：", &RepairJob::technician},
+           {"送修类型：", &RepairJob::intakeKind},   {"取消原因：", &RepairJob::cancelReason},
+           {"上门时间：", &RepairJob::visitTime},    {"预约时间：", &RepairJob::appointment}});
+    texts({{"故障描述：", &RepairJob::fault}, {"维修小结：", &RepairJob::repairSummary}, {"备注：", &RepairJob::remarks}},
+          true);
     dispatchedBox = new QCheckBox(QStringLiteral("已经派工"), pages->widget(0));
     warrantyBox = new QCheckBox(QStringLiteral("保内"), pages->widget(0));
     auto *ticks = new QHBoxLayout;
@@ -148,31 +150,24 @@ TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer,
     m_fields.field(warrantyBox, &j.underWarranty);
 
     page(CustomerPage);
-    customerField(line("客户名称：", true), &CustomerRecord::name, false); // it names the row written
-    customerField(line("类别："), &CustomerRecord::customerClass);
-    customerField(line("所属单位："), &CustomerRecord::company);
-    customerField(line("联系人："), &CustomerRecord::contact);
-    customerField(line("电  话："), &CustomerRecord::phone);
-    customerField(line("电子邮件："), &CustomerRecord::email);
-    customerField(line("邮编："), &CustomerRecord::postCode);
-    customerField(line("地  址："), &CustomerRecord::address);
-    customerField(line("物资主管："), &CustomerRecord::manager);
-    customerField(line("税号："), &CustomerRecord::taxNumber);
-    customerField(line("帐号："), &CustomerRecord::account);
-    customerField(line("乘车路线："), &CustomerRecord::route);
-    customerField(memo("备注："), &CustomerRecord::remarks);
+    customerText(line("客户名称：", true), &CustomerRecord::name, false); // it names the row written
+    for (const auto &[caption, member] : CustomerTexts{
+             {"类别：", &CustomerRecord::customerClass}, {"所属单位：", &CustomerRecord::company},
+             {"联系人：", &CustomerRecord::contact},     {"电  话：", &CustomerRecord::phone},
+             {"电子邮件：", &CustomerRecord::email},     {"邮编：", &CustomerRecord::postCode},
+             {"地  址：", &CustomerRecord::address},     {"物资主管：", &CustomerRecord::manager},
+             {"税号：", &CustomerRecord::taxNumber},     {"帐号：", &CustomerRecord::account},
+             {"乘车路线：", &CustomerRecord::route}})
+        customerText(line(caption), member);
+    customerText(memo("备注："), &CustomerRecord::remarks);
     endPage();
 
     page(FeePage);
-    amount(line("配件费："), &RepairJob::partsFee);
-    amount(line("附 加 费："), &RepairJob::extraFee);
-    amount(line("维 修 费："), &RepairJob::labourFee);
-    amount(line("费用合计："), &RepairJob::totalFee);
-    amount(line("预付费："), &RepairJob::prepayment);
-    amount(line("返修退款："), &RepairJob::refund);
-    amount(line("实际收费："), &RepairJob::charged);
-    m_fields.field(line("收款方式："), &j.paymentMethod);
-    m_fields.field(line("附加费说明："), &j.extraFeeNote);
+    amounts({{"配件费：", &RepairJob::partsFee},   {"附 加 费：", &RepairJob::extraFee},
+             {"维 修 费：", &RepairJob::labourFee}, {"费用合计：", &RepairJob::totalFee},
+             {"预付费：", &RepairJob::prepayment},  {"返修退款：", &RepairJob::refund},
+             {"实际收费：", &RepairJob::charged}});
+    texts({{"收款方式：", &RepairJob::paymentMethod}, {"附加费说明：", &RepairJob::extraFeeNote}});
     endPage();
 
     partsGrid = new QTableWidget(0, 5, this);

@@ -6,14 +6,10 @@
 #include "ui/repair/TForm_repairDetail.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using F = RepairBackForm::Field;
 
@@ -21,44 +17,22 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent)
     : RepairIntakeScreen(ctx, parent, F::Serial, F::Register)
 {
     setWindowTitle(QStringLiteral("返修登记"));
-    auto *outer = new QVBoxLayout(this);
-    auto *grid = new QGridLayout;
-    outer->addLayout(grid);
-    auto edit = [this] { return new QLineEdit(this); };
-    numberEdit = edit();
-    handledByEdit = edit();
-    dateEdit = newDateEdit(this);
-    serialEdit = edit();
     verifyButton = new QPushButton(QStringLiteral("校验>>"), this);
-    customerEdit = edit();
-    pickButton = newPickButton(this);
-    contactEdit = edit();
-    classBox = new QComboBox(this);
-    classBox->setEditable(true);
-    phoneEdit = edit();
-    itemNameEdit = edit();
-    accessoriesEdit = edit();
-    prepaymentEdit = edit();
-    refundEdit = edit();
+    refundEdit = new QLineEdit(this);
     faultEdit = new QPlainTextEdit(this);
     faultEdit->setMaximumHeight(50);
-    remarksEdit = new QPlainTextEdit(this);
     remarksEdit->setMaximumHeight(50);
     onSiteBox = new QCheckBox(QStringLiteral("上门维修"), this);
 
-    auto place = [grid](int row, int column, const QString &caption, QWidget *input, int span = 1) {
-        grid->addWidget(ScreenKit::caption(input, caption), row, column);
-        grid->addWidget(input, row, column + 1, 1, span);
-    };
     for (int column : {1, 3, 5})
-        grid->setColumnMinimumWidth(column, 150);
+        m_grid->setColumnMinimumWidth(column, 150);
     place(0, 0, QStringLiteral("业务编号："), numberEdit);
     place(0, 2, QStringLiteral("经办人："), handledByEdit);
     place(0, 4, QStringLiteral("接修日期："), dateEdit);
     place(1, 0, QStringLiteral("维修物编号："), serialEdit, 3);
-    grid->addWidget(verifyButton, 1, 4);
+    m_grid->addWidget(verifyButton, 1, 4);
     place(2, 0, QStringLiteral("客户名称："), customerEdit, 3);
-    grid->addWidget(pickButton, 2, 4);
+    m_grid->addWidget(pickButton, 2, 4);
     place(3, 0, QStringLiteral("联 系 人："), contactEdit);
     place(3, 2, QStringLiteral("客户类别："), classBox);
     place(3, 4, QStringLiteral("联系电话："), phoneEdit);
@@ -68,17 +42,7 @@ TForm_repairback::TForm_repairback(AppContext &ctx, QWidget *parent)
     place(5, 2, QStringLiteral("退款："), refundEdit);
     place(6, 0, QStringLiteral("故障描述："), faultEdit, 5);
     place(7, 0, QStringLiteral("备    注："), remarksEdit, 5);
-    grid->addWidget(onSiteBox, 8, 1);
-
-    auto *buttons = new QHBoxLayout;
-    registerButton = new QPushButton(RepairBackForm::RegisterCaption, this);
-    receiptButton = new QPushButton(QStringLiteral("凭证"), this);
-    exitButton = new QPushButton(QStringLiteral("退出[&E]"), this);
-    buttons->addStretch();
-    buttons->addWidget(registerButton);
-    buttons->addWidget(receiptButton);
-    buttons->addWidget(exitButton);
-    outer->addLayout(buttons);
+    m_grid->addWidget(onSiteBox, 8, 1);
 
     // The screen's order. Enter in the serial number verifies it, in the customer name looks
     // the customer up, in the item name searches by name; the prepayment leads to the fault and
