@@ -78,7 +78,9 @@ struct Screen : QDialog
         });
         fields.field(kindBox, &form.kind).as(F::Kind);
         fields.field(readOnlyEdit, [this] { return shownOnly; }, {});
-        fields.field(lookupEdit, &form.lookup).as(F::Lookup).check([this] { form.memo = QStringLiteral("查到：") + form.lookup; }).then(saveButton);
+        fields.field(lookupEdit, &form.lookup).as(F::Lookup).then(saveButton).check([this] {
+            form.memo = QStringLiteral("查到：") + form.lookup;
+        });
         keys->button(saveButton, [this] { ++saved; });
         fields.field(amountEdit, [this] { return form.amount.toText(); },
                      [this](const QString &t) { form.amount = Money::parse(t).value_or(form.amount); })

@@ -102,7 +102,7 @@ TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget 
     });
     m_fields.field(invoiceEdit, &m_boxes.invoiceNumber).as(F::Invoice);
     m_fields.field(methodBox, &m_boxes.paymentMethod).as(F::Method);
-    m_fields.field(endDateEdit, &m_boxes.endDate);
+    m_keys->field(endDateEdit); // the screen's own, kept from job to job: read when charging
     m_fields.field(remarksEdit, &m_boxes.remarks).as(F::Remarks);
     m_keys->button(settleButton, [this] { onSettle(); });
     m_keys->button(chargeButton, [this] { onCharge(); });
@@ -116,8 +116,7 @@ TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget 
         RepairDocuments::showChargeList(m_ctx, job, fees, this);
     };
 
-    m_boxes.endDate = ctx.today();
-    endDateEdit->setDate(m_boxes.endDate);
+    endDateEdit->setDate(ctx.today());
     m_form.open();
     showRow(list->currentRow());
 }
@@ -142,7 +141,6 @@ void TForm_charge::showFees()
 
 void TForm_charge::showJob()
 {
-    // "返回日期：" stays as the operator set it.
     static_cast<ChargeForm::PanelTexts &>(m_boxes) = ChargeForm::panelTexts(m_job);
     RepairQueueScreen::showFees();
     m_fields.show();
@@ -194,6 +192,7 @@ void TForm_charge::onCharge()
     if (row < 0)
         return;
     m_fields.read();
+    m_boxes.endDate = endDateEdit->date();
     const ChargeForm::ChargeOutcome outcome = m_form.confirmCharge(row, m_boxes);
     if (outcome != ChargeForm::ChargeOutcome::Charged) {
         m_fields.focus(ChargeForm::refocus(outcome));

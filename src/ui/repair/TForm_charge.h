@@ -52,7 +52,8 @@ private:
 
     ChargeForm m_form;
     ChargeForm::Panel m_panel = ChargeForm::Panel::None;
-    // The panel's boxes besides the fees: what the shown job holds, then what the operator typed.
+    // The panel's boxes besides the fees and the end date: what the shown job holds, then what
+    // the operator typed.
     ChargeForm::ChargeInput m_boxes;
     FieldMap m_fields{m_keys};
 };

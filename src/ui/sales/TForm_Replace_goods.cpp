@@ -57,9 +57,13 @@ TForm_Replace_goods::TForm_Replace_goods(AppContext &ctx, QWidget *parent)
 
     // A part found by its number or name leads to its SN; the other fields to "确认[&O]".
     ReplaceGoodsForm &f = m_form;
-    m_fields.field(partNoEdit, &f.partNo).as(F::PartNo).check([this] { return m_form.lookUpPartNo(); }).then(serialEdit);
+    m_fields.field(partNoEdit, &f.partNo).as(F::PartNo).then(serialEdit).check([this] {
+        return m_form.lookUpPartNo();
+    });
     m_keys->button(partButton, [this] { onPickPart(); }, ScreenKit::Walk::Aside);
-    m_fields.field(nameEdit, &f.name).as(F::PartName).check([this] { return m_form.lookUpPartName(); }).then(serialEdit);
+    m_fields.field(nameEdit, &f.name).as(F::PartName).then(serialEdit).check([this] {
+        return m_form.lookUpPartName();
+    });
     m_fields.field(categoryEdit, &f.category).then(confirmButton);
     m_fields.field(modelEdit, &f.model).then(confirmButton);
     m_fields.field(unitEdit, &f.unit).then(confirmButton);
