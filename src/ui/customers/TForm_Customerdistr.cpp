@@ -6,10 +6,10 @@ TForm_Customerdistr::TForm_Customerdistr(AppContext &ctx, QWidget *parent) : Cha
 {
     QList<CustomerStatsForm::Slice> slices;
     keys()->run([&] { slices = CustomerStatsForm(ctx).distribution(); });
-    declare(declaration(slices));
+    declare(chartOf(slices));
 }
 
-ChartDeclaration TForm_Customerdistr::declaration(const QList<CustomerStatsForm::Slice> &slices)
+ChartDeclaration TForm_Customerdistr::chartOf(const QList<CustomerStatsForm::Slice> &slices)
 {
     ChartDeclaration d;
     d.kind = ChartDeclaration::Kind::Pie;

@@ -11,5 +11,5 @@ class TForm_Customerdistr : public ChartWindow
 public:
     explicit TForm_Customerdistr(AppContext &ctx, QWidget *parent = nullptr);
 
-    static ChartDeclaration declaration(const QList<CustomerStatsForm::Slice> &slices);
+    static ChartDeclaration chartOf(const QList<CustomerStatsForm::Slice> &slices);
 };

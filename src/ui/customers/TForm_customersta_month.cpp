@@ -7,10 +7,10 @@ TForm_customersta_month::TForm_customersta_month(AppContext &ctx, QWidget *paren
 {
     QList<int> perMonth(12, 0);
     keys()->run([&] { perMonth = CustomerStatsForm(ctx).newPerMonth(); });
-    declare(declaration(perMonth));
+    declare(chartOf(perMonth));
 }
 
-ChartDeclaration TForm_customersta_month::declaration(const QList<int> &perMonth)
+ChartDeclaration TForm_customersta_month::chartOf(const QList<int> &perMonth)
 {
     ChartDeclaration d;
     d.caption = QStringLiteral("各月新增客户统计");

@@ -11,5 +11,5 @@ class TForm_customersta_month : public ChartWindow
 public:
     explicit TForm_customersta_month(AppContext &ctx, QWidget *parent = nullptr);
 
-    static ChartDeclaration declaration(const QList<int> &perMonth);
+    static ChartDeclaration chartOf(const QList<int> &perMonth);
 };

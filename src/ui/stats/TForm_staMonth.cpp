@@ -11,10 +11,10 @@ TForm_staMonth::TForm_staMonth(AppContext &ctx, QWidget *parent) : ChartWindow(c
         progress.show();
         keys()->run([&] { m_form.rebuild([&](int done) { progress.setValue(done); }); });
     }
-    declare(declaration(m_form.months()));
+    declare(chartOf(m_form.months()));
 }
 
-ChartDeclaration TForm_staMonth::declaration(const QList<MonthSituation> &months)
+ChartDeclaration TForm_staMonth::chartOf(const QList<MonthSituation> &months)
 {
     ChartDeclaration d;
     d.caption = QStringLiteral("月经营历程");

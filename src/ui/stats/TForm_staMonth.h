@@ -13,7 +13,7 @@ public:
     explicit TForm_staMonth(AppContext &ctx, QWidget *parent = nullptr);
 
     MonthlyHistoryForm &form() { return m_form; }
-    static ChartDeclaration declaration(const QList<MonthSituation> &months);
+    static ChartDeclaration chartOf(const QList<MonthSituation> &months);
 
 private:
     MonthlyHistoryForm m_form;
