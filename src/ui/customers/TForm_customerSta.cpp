@@ -27,12 +27,13 @@ TForm_customerSta::TForm_customerSta(AppContext &ctx, QWidget *parent) : QDialog
         edit = new QLineEdit(QString::number(count), basics);
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight);
+        edit->setFocusPolicy(Qt::NoFocus); // Tab goes from button to button
+        ScreenKit::showReadOnly(edit);
         button = new QPushButton(QStringLiteral(">>"), basics);
         button->setAccessibleName(caption + QStringLiteral(">>"));
         grid->addWidget(ScreenKit::caption(edit, caption), row, 0);
         grid->addWidget(edit, row, 1);
         grid->addWidget(button, row, 2);
-        keys->field(edit);
     };
     line(0, QStringLiteral("■ 当天新增客户："), counts.today, todayEdit, todayButton);
     keys->button(todayButton, [this] { showCustomers(m_form.registeredToday()); });
