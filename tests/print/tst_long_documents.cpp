@@ -10,7 +10,9 @@
 #include "print/print/PageStore.h"
 #include "print/print/ReportEngine.h"
 #include "print/print/ReportPainter.h"
+#include "ui/print/TForm_Preview.h"
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,6 +122,36 @@ private slots:
         QCOMPARE(PdfText::pageCount(path), expected.size());
         QVERIFY(PdfText::compact(path, 1).contains(QStringLiteral("客户1500")));
         QVERIFY(PdfText::compact(path, last + 1).contains(QStringLiteral("客户0001")));
+    }
+
+    // The preview of a list read from the file: "总1页" until the rest is counted, then every
+    // page; "最后一页" reads the last rows; "导出PDF" writes them all, page by page.
+    void previewPagesAndExportsTheWholeList()
+    {
+        TestDatabase t;
+        addCustomers(t, 1500);
+        ReportLayout l = listLayout();
+        l.source = std::make_shared<ListRows>(t.db(), customers());
+        auto store = std::make_shared<PageStore>(l.documentName);
+        store->start(l);
+        TForm_Preview preview(t.prompter, store);
+        QCOMPARE(preview.statusText(), QStringLiteral("总1页，第1页"));
+        QTRY_VERIFY(store->isFinished());
+        const int pages = store->pageCount();
+        QVERIFY(pages > 20);
+        QCOMPARE(preview.statusText(), QStringLiteral("总%1页，第1页").arg(pages));
+        preview.action(QStringLiteral("最后一页"))->trigger();
+        QCOMPARE(preview.statusText(), QStringLiteral("总%1页，第%1页").arg(pages));
+        QVERIFY(store->page(pages - 1).texts().contains(QStringLiteral("客户1500")));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("列表.pdf"));
+        t.prompter.files << path;
+        preview.action(QStringLiteral("导出PDF"))->trigger();
+        QCOMPARE(t.prompter.texts(), QStringList{QStringLiteral("PDF文件已保存：") + QDir::toNativeSeparators(path)});
+        QCOMPARE(PdfText::pageCount(path), pages);
+        QVERIFY(PdfText::compact(path, pages).contains(QStringLiteral("客户1500")));
+        QVERIFY(PdfText::compact(path, 2).contains(QStringLiteral("第2页")));
     }
 
     // A search's list prints exactly its rows, names with "%" and "_" taken literally; a list
