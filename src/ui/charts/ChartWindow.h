@@ -6,6 +6,7 @@
 
 class QChart;
 class QChartView;
+class QPainter;
 class QPushButton;
 class ScreenKit;
 struct AppContext;
@@ -50,7 +51,7 @@ protected:
 
 private:
     void build();
-    void render(class QPainter &painter, const QRectF &target) const;
+    void render(QPainter &painter, const QRectF &target) const;
 
     ChartDeclaration m_declaration;
     QChart *m_chart = nullptr;
