@@ -281,6 +281,26 @@ ListPlanner::Statement ListPlanner::allRowsStatement() const
     return s;
 }
 
+ListPlanner::Statement ListPlanner::rowsFromStatement(qint64 first) const
+{
+    Statement s = allRowsStatement();
+    if (first > 0) {
+        // The engine takes an offset only after a limit; -1 is none.
+        s.sql += QStringLiteral(" LIMIT -1 OFFSET ?");
+        s.binds << first;
+    }
+    return s;
+}
+
+ListPlanner::Statement ListPlanner::countStatement() const
+{
+    const QString table = quoted(m_query.table());
+    const QString where = joined(m_where.isEmpty() ? QStringList() : QStringList{m_where});
+    if (m_query.distinct)
+        return {QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1%2%3)").arg(table, where, m_group), m_whereBinds};
+    return {QStringLiteral("SELECT count(*) FROM %1%2").arg(table, where), m_whereBinds};
+}
+
 QString ListPlanner::rowsStatement(int count) const
 {
     QStringList marks;

@@ -90,6 +90,11 @@ public:
     QList<Statement> pageStatements(const Cursor &cursor) const;
     // Every row with its fields, in order, in one statement (no "LIMIT").
     Statement allRowsStatement() const;
+    // The rows from the first'th (0-based) on, in order, in one statement: a document that reads
+    // the list page after page goes on reading it.
+    Statement rowsFromStatement(qint64 first) const;
+    // The number of rows of the list, in one count.
+    Statement countStatement() const;
     // The statement reading one column of one row by its key.
     QString recordStatement(const ColumnRef &column) const;
 
