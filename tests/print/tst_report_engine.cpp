@@ -117,6 +117,34 @@ private slots:
         }
     }
 
+    // A table in sections (a customer's dealings): each section's heading and its own captions
+    // before its rows, its last column stretched; the lines run on over a page break as rows do.
+    void sectionsCarryTheirHeadingsAndCaptions()
+    {
+        ReportLayout l;
+        l.pageSize = QSizeF(210, 140); // 120 mm of content: the title, then ten lines on page 1
+        l.title.height = 20;
+        l.title.text(0, 0, 190, 10, QStringLiteral("业务明细"));
+        l.rowHeight = 10;
+        l.addSection(QStringLiteral("甲："), {{QStringLiteral("编号"), 40}, {QStringLiteral("金额"), 0}},
+                     {{QStringLiteral("A1"), QStringLiteral("10")}, {QStringLiteral("A2"), QStringLiteral("20")}});
+        QList<QStringList> later;
+        for (int i = 1; i <= 9; ++i)
+            later << QStringList{QStringLiteral("B%1").arg(i), QStringLiteral("2026-01-0%1").arg(i), QStringLiteral("刘")};
+        l.addSection(QStringLiteral("乙："), {{QStringLiteral("单号"), 30}, {QStringLiteral("日期"), 30}, {QStringLiteral("经办"), 0}},
+                     later);
+        const QList<ReportPage> pages = ReportEngine::generateAll(l);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages[0].texts(), (QStringList{"业务明细", "甲：", "编号", "金额", "A1", "10", "A2", "20", "乙：", "单号", "日期",
+                                                "经办", "B1", "2026-01-01", "刘", "B2", "2026-01-02", "刘", "B3", "2026-01-03",
+                                                "刘", "B4", "2026-01-04", "刘"}));
+        QCOMPARE(pages[1].texts().first(), QStringLiteral("B5"));
+        QCOMPARE(pages[1].texts().size(), 5 * 3);
+        for (const ReportOp &op : pages[0].ops)
+            if (op.text == QStringLiteral("经办"))
+                QCOMPARE(op.rect.width(), 130.0);
+    }
+
     void labelsAreSetAtRunTime()
     {
         ReportLayout l = sample(1);

@@ -28,11 +28,14 @@ public:
         if (record)
             compileRecord();
         const int count = qMin<int>(int(rows.size()), m_plan.rowsOn(m_index));
+        const qint64 first = m_plan.firstRow(m_index);
         for (int i = 0; i < count; ++i) {
-            if (record)
+            if (!l.sections.isEmpty())
+                placeSectionLine(first + i, rows[i]);
+            else if (record)
                 placeRecord(rows[i]);
             else
-                placeCells(rows[i], l.rowHeight, false);
+                placeCells(l.columns, rows[i], l.rowHeight, false);
         }
         if (m_plan.hasSummary(m_index))
             place(l.summary);
@@ -67,6 +70,7 @@ private:
             op.align = item.align;
             op.frame = item.frame;
             op.wrap = item.wrap;
+            op.dotted = item.dotted;
             op.image = item.image;
             m_page.ops.append(std::move(op));
         }
@@ -76,7 +80,7 @@ private:
     {
         place(m_layout.columnHeader);
         if (!m_layout.columns.isEmpty())
-            placeCells(m_layout.captions(), m_layout.captionHeight, true);
+            placeCells(m_layout.columns, m_layout.captions(), m_layout.captionHeight, true);
     }
 
     // Splits each record text once into literal pieces and field numbers (-1 for a literal).
@@ -120,11 +124,35 @@ private:
         }
     }
 
-    void placeCells(const QStringList &texts, double height, bool bold)
+    // A line of a sectioned table (row `at` of the layout): its section's heading, its captions
+    // or one of its rows.
+    void placeSectionLine(qint64 at, const QStringList &row)
+    {
+        const auto &sections = m_layout.sections;
+        qsizetype s = sections.size() - 1;
+        while (s > 0 && sections[s].firstRow > at)
+            --s;
+        const ReportLayout::Section &section = sections[s];
+        const qint64 line = at - section.firstRow;
+        if (line > 0) {
+            placeCells(section.columns, row, m_layout.rowHeight, line == 1);
+            return;
+        }
+        ReportOp op;
+        op.rect = QRectF(left(), m_y, m_layout.contentWidth(), m_layout.rowHeight);
+        op.text = section.heading;
+        op.pt = float(m_layout.detailPt + 1);
+        op.bold = true;
+        op.align = Qt::AlignLeft | Qt::AlignBottom;
+        m_page.ops.append(std::move(op));
+        m_y += m_layout.rowHeight;
+    }
+
+    void placeCells(const QList<ReportColumn> &columns, const QStringList &texts, double height, bool bold)
     {
         double x = left();
-        for (int c = 0; c < m_layout.columns.size(); ++c) {
-            const ReportColumn &col = m_layout.columns[c];
+        for (int c = 0; c < columns.size(); ++c) {
+            const ReportColumn &col = columns[c];
             ReportOp op;
             op.rect = QRectF(x, m_y, col.width, height);
             op.text = c < texts.size() ? texts[c] : QString();

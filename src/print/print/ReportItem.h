@@ -21,6 +21,7 @@ struct ReportItem
     int align = Qt::AlignLeft | Qt::AlignVCenter;
     bool frame = false;
     bool wrap = false;
+    bool dotted = false; // Kind::Line: a dotted line (a cut line)
     QImage image; // Kind::Image
 
     // Fluent setters so a layout reads as one line per item.
@@ -31,5 +32,6 @@ struct ReportItem
     ReportItem &top() { align = (align & Qt::AlignHorizontal_Mask) | Qt::AlignTop; return *this; }
     ReportItem &framed() { frame = true; return *this; }
     ReportItem &wrapped() { wrap = true; return *this; }
+    ReportItem &dots() { dotted = true; return *this; }
     ReportItem &named(const QString &label) { name = label; return *this; }
 };

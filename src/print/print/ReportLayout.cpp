@@ -19,13 +19,29 @@ QString ReportLayout::label(const QString &name) const
 
 void ReportLayout::setColumns(const QList<ReportColumn> &cols, bool stretchLast)
 {
-    columns = cols;
-    if (!stretchLast || columns.isEmpty())
-        return;
+    columns = stretchLast ? stretched(cols) : cols;
+}
+
+void ReportLayout::addSection(const QString &heading, const QList<ReportColumn> &cols,
+                              const QList<QStringList> &sectionRows)
+{
+    Section section{heading, stretched(cols), rows.size()};
+    QStringList captions;
+    for (const ReportColumn &c : section.columns)
+        captions << c.caption;
+    rows << QStringList{heading} << captions << sectionRows;
+    sections << section;
+}
+
+QList<ReportColumn> ReportLayout::stretched(QList<ReportColumn> cols) const
+{
+    if (cols.isEmpty())
+        return cols;
     double used = 0;
-    for (int i = 0; i + 1 < columns.size(); ++i)
-        used += columns[i].width;
-    columns.last().width = qMax(1.0, contentWidth() - used);
+    for (int i = 0; i + 1 < cols.size(); ++i)
+        used += cols[i].width;
+    cols.last().width = qMax(1.0, contentWidth() - used);
+    return cols;
 }
 
 QStringList ReportLayout::captions() const

@@ -55,6 +55,17 @@ public:
     // A long list's rows where they are kept, read a page at a time, instead of rows (a list of
     // every customer): the document then never holds more than the pages being made.
     std::shared_ptr<RowSource> source;
+    // A table in sections (a customer's repairs in hand, then its finished ones, then its sales):
+    // each section is a heading line, a line of its own column captions and its rows, one under
+    // the other in rows, every line rowHeight tall. Made by addSection(); a layout with sections
+    // has no columns of its own.
+    struct Section
+    {
+        QString heading;
+        QList<ReportColumn> columns;
+        qint64 firstRow = 0; // its heading line in rows
+    };
+    QList<Section> sections;
     double rowHeight = 6;
     double captionHeight = 6;
     double detailPt = 9;
@@ -71,4 +82,9 @@ public:
     // stretchLast is set.
     QStringList captions() const;
     void setColumns(const QList<ReportColumn> &cols, bool stretchLast = true);
+    // Appends a section to rows; its last column stretched to the content width.
+    void addSection(const QString &heading, const QList<ReportColumn> &cols, const QList<QStringList> &sectionRows);
+
+private:
+    QList<ReportColumn> stretched(QList<ReportColumn> cols) const;
 };

@@ -14,6 +14,7 @@ struct ReportOp
     bool bold = false;
     bool wrap = false;
     bool frame = false;
+    bool dotted = false; // a dotted line
     int align = 0;
     float pt = 10.5f;
     QRectF rect; // for a line: from topLeft to bottomRight

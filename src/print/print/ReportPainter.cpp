@@ -64,7 +64,15 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
         const QRectF r = units(op.rect);
         switch (op.kind) {
         case ReportOp::Kind::Line:
-            painter.drawLine(r.topLeft(), r.bottomRight());
+            if (op.dotted) {
+                QPen dots = pen;
+                dots.setStyle(Qt::DotLine);
+                painter.setPen(dots);
+                painter.drawLine(r.topLeft(), r.bottomRight());
+                painter.setPen(pen);
+            } else {
+                painter.drawLine(r.topLeft(), r.bottomRight());
+            }
             break;
         case ReportOp::Kind::Box:
             painter.drawRect(r);
