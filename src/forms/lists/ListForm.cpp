@@ -111,6 +111,22 @@ void ListForm::refresh()
     m_model->reload();
 }
 
+int ListForm::relist(int row)
+{
+    if (row < 0 || row >= rowCount()) {
+        refresh();
+        return rowCount() > 0 ? 0 : -1;
+    }
+    const qint64 key = m_model->key(row);
+    refresh();
+    while (rowCount() <= row && m_model->canFetchMore())
+        m_model->fetchMore();
+    const int same = m_model->rowOfKey(key);
+    if (same >= 0)
+        return same;
+    return rowCount() > 0 ? std::min(row, rowCount() - 1) : -1;
+}
+
 int ListForm::rowCount() const
 {
     return m_model->rowCount();

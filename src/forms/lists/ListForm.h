@@ -47,6 +47,9 @@ public:
     void sort(const QString &label);
     // The current list again, in its order (rows written since show up).
     void refresh();
+    // The list made again ("刷新", after a change): the row to select afterwards, the same
+    // record when it is still listed, else the same position (-1: the list is empty).
+    int relist(int row);
 
     int rowCount() const;
     // The text a shown column has in the row.

@@ -107,22 +107,6 @@ QString CurStockForm::remarks(int row) const
     return recordText(row, S::Remarks);
 }
 
-int CurStockForm::relist(int row)
-{
-    if (row < 0 || row >= rowCount()) {
-        refresh();
-        return rowCount() > 0 ? 0 : -1;
-    }
-    const qint64 key = model().key(row);
-    refresh();
-    while (rowCount() <= row && model().canFetchMore())
-        model().fetchMore();
-    const int same = model().rowOfKey(key);
-    if (same >= 0)
-        return same;
-    return rowCount() > 0 ? std::min(row, rowCount() - 1) : -1;
-}
-
 QList<StockSheetRow> CurStockForm::printRows() const
 {
     ListQuery q;

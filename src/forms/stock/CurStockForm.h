@@ -34,9 +34,6 @@ public:
     QString partNo(int row) const;
     // "附注：" of the row, read from the file.
     QString remarks(int row) const;
-    // The list made again ("刷新", after a correction): the row to select afterwards, the same
-    // record when it is still listed, else the same position (-1: the list is empty).
-    int relist(int row);
 
     // The rows the printouts list, in list order.
     QList<StockSheetRow> printRows() const;
