@@ -19,6 +19,14 @@ bool CustomerStore::exists(const QString &name) const
     return Sql::scalar(m_db, QStringLiteral("SELECT 1 FROM 客户目录 WHERE 客户名称 = ? LIMIT 1"), {name}).isValid();
 }
 
+std::optional<qint64> CustomerStore::keyOf(const QString &name) const
+{
+    const QVariant v = Sql::scalar(m_db, QStringLiteral("SELECT 流水号 FROM 客户目录 WHERE 客户名称 = ? ORDER BY 流水号 LIMIT 1"), {name});
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toLongLong();
+}
+
 void CustomerStore::add(const CustomerRecord &record)
 {
     CustomerTable::map().insert(m_db, record);
@@ -34,6 +42,12 @@ void CustomerStore::update(const QString &name, const CustomerRecord &record, co
     if (known.isEmpty())
         return;
     map.update(m_db, record, known, QStringLiteral("客户名称 = ?"), {name});
+}
+
+bool CustomerStore::replace(qint64 key, const CustomerRecord &record)
+{
+    const auto &map = CustomerTable::map();
+    return map.update(m_db, record, map.writable(), QStringLiteral("流水号 = ?"), {key}) > 0;
 }
 
 QStringList CustomerStore::classes() const

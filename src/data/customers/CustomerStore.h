@@ -19,12 +19,17 @@ public:
     // The row with this row key ("流水号"), as the directory's lists name their rows.
     std::optional<CustomerRecord> at(qint64 key) const;
     bool exists(const QString &name) const;
+    // The row key of the first row named so, in running-number order; nullopt when there is none.
+    std::optional<qint64> keyOf(const QString &name) const;
     // Appends a row with every field of the record ("登记时间" from record.registered, none when
     // it is empty; an empty text field is stored as empty text).
     void add(const CustomerRecord &record);
     // Writes the given columns (handles of CustomerTable) of the row named `name`; columns the
     // record does not hold are left alone.
     void update(const QString &name, const CustomerRecord &record, const QList<ColumnRef> &columns);
+    // Writes every field of the record into the row with this key (the card edits one row, even
+    // where an old file holds two of the same name); false when the row is gone.
+    bool replace(qint64 key, const CustomerRecord &record);
 
     // The class names in table order.
     QStringList classes() const;
