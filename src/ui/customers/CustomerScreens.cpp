@@ -1,6 +1,7 @@
 #include "ui/app/ScreenCatalog.h"
 
 #include "forms/app/Navigation.h"
+#include "ui/customers/TForm_customer.h"
 #include "ui/customers/TForm_customerLisr.h"
 #include "ui/customers/TForm_customerSta.h"
 #include "ui/customers/TForm_customerclass.h"
@@ -15,7 +16,12 @@ void registerCustomerScreens(ScreenCatalog &c)
     // The customer browser: all customers from the group's node; each class node under it opens
     // the browser with that class as the argument, under this same right.
     c.declare({.name = Navigation::CustomerGroup, .status = u" 客户资料－全部客户"_s, .rule = Rule::need(Right::CustomerQuery),
-               .kind = K::Workspace, .places = {C::treeGroup()}});
+               .kind = K::Workspace, .places = {C::treeGroup()},
+               .factory = [](AppContext &ctx, QWidget *parent, const ScreenCatalog::Opening &opening) -> QWidget * {
+                   auto *browser = new TForm_customer(ctx, parent);
+                   browser->LoadClass(opening.argument.isEmpty() ? CustomerBrowserForm::AllCustomers : opening.argument);
+                   return browser;
+               }});
     // The tree reads the classes again once the class catalog has closed.
     c.declare({.name = u"客户分类目录"_s, .status = u" 客户分类目录"_s, .rule = Rule::need(Right::CatalogQuery),
                .kind = K::Dialog, .places = {C::treeLeaf(Navigation::CatalogGroup, 10)},
