@@ -29,3 +29,20 @@ void whenModal(std::function<void(QWidget *)> act)
     });
     timer->start();
 }
+
+void whenPopup(std::function<void(QWidget *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        QWidget *w = QApplication::activePopupWidget();
+        if (w && w->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            act(w);
+            if (QApplication::activePopupWidget() == w)
+                w->close();
+        }
+    });
+    timer->start();
+}
