@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -77,4 +79,14 @@ void BenchDatabase::closeAll()
     for (Copy *c : std::as_const(r.copies))
         delete c; // closes the file, then removes its directory
     r.copies.clear();
+}
+
+QVariant BenchDatabase::scalar(Database &db, const QString &statement, const QVariantList &values)
+{
+    QSqlQuery q(QSqlDatabase::database(db.connectionName()));
+    q.prepare(statement);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    q.exec();
+    return q.next() ? q.value(0) : QVariant();
 }
