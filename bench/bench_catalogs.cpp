@@ -272,6 +272,7 @@ void BM_PickerSearch(benchmark::State &state, ColumnRef column, int length, bool
     RegisterBenchmark("BM_PickerEachClass/customers_to_end", BM_PickerEachClass<CustomerPickerForm>, true)
         ->Unit(ms)
         ->Iterations(2);
+    RegisterBenchmark("BM_PickerEachClass/customers_first_rows", BM_PickerEachClass<CustomerPickerForm>, false)->Unit(ms);
     RegisterBenchmark("BM_PickerEachClass/parts_first_rows", BM_PickerEachClass<PartsPickerForm>, false)->Unit(ms);
     // The customer picker searches five columns, the part picker number and name.
     for (const bool many : {true, false}) {
