@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -67,6 +69,16 @@ Database *BenchDatabase::copy(const QString &path)
         c = made.release();
     }
     return c->db.get();
+}
+
+QVariant BenchDatabase::scalar(const Database &db, const QString &statement, const QVariantList &values)
+{
+    QSqlQuery q(QSqlDatabase::database(db.connectionName()));
+    q.prepare(statement);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    q.exec();
+    return q.next() ? q.value(0) : QVariant();
 }
 
 void BenchDatabase::closeAll()

@@ -227,13 +227,19 @@ private slots:
         QCOMPARE(s.t.count(QStringLiteral("客户目录"), QStringLiteral("客户名称 = '张三'")), 1);
         QCOMPARE(s.t.count(QStringLiteral("客户分类")), 1);
 
+        // A second run in the same second keeps the first copy.
+        s.t.prompter.answers << true;
+        s.form.initialise();
+        QCOMPARE(backupsIn(folder), (QStringList{"初始化前备份20240520-093015-2.mdb", "初始化前备份20240520-093015.mdb"}));
+
+        s.t.exec(QStringLiteral("INSERT INTO 客户目录 (客户名称) VALUES ('李四')"));
         s.t.exec(QStringLiteral("UPDATE 基本信息 SET 值 = ? WHERE 标识 = '默认备份路径'"),
                  {QDir(s.t.dir()).filePath(QStringLiteral("没有这个文件夹/kvbd.bak"))});
         s.t.prompter.clear();
         s.t.prompter.answers << true;
         s.form.initialise();
         QVERIFY(s.t.prompter.last().startsWith(InitForm::BackupFailed));
-        QCOMPARE(s.t.count(QStringLiteral("客户目录")), 2);
+        QCOMPARE(s.t.count(QStringLiteral("客户目录")), 1);
         QVERIFY(s.form.backupFile().isEmpty());
     }
 

@@ -62,8 +62,13 @@ void InitForm::load()
 
 QString InitForm::backupTarget() const
 {
-    const QString folder = QFileInfo(BackupForm(m_ctx).automaticTarget()).absolutePath();
-    return QDir(folder).filePath(BackupPrefix + m_ctx.now().toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".mdb"));
+    // Never over an earlier copy: it may be the one holding what a previous run emptied.
+    const QDir folder(QFileInfo(BackupForm(m_ctx).automaticTarget()).absolutePath());
+    const QString stem = BackupPrefix + m_ctx.now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = folder.filePath(stem + QStringLiteral(".mdb"));
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = folder.filePath(stem + QStringLiteral("-%1.mdb").arg(n));
+    return target;
 }
 
 InitForm::Field InitForm::initialise()
