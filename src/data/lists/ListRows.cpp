@@ -1,7 +1,7 @@
 #include "data/lists/ListRows.h"
 
 #include "core/app/Money.h"
-#include "data/db/ListPlanner.h"
+#include "data/lists/ListPlanner.h"
 #include "data/db/Sql.h"
 
 struct ListRows::Reading

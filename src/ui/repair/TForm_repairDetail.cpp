@@ -3,20 +3,20 @@
 #include "core/app/DateText.h"
 #include "forms/app/AppContext.h"
 #include "forms/repair/RepairInput.h"
-#include "ui/kit/GridLook.h"
+#include "forms/repair/RepairPartList.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListPage.h"
 #include "ui/print/RepairDocuments.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -170,11 +170,8 @@ TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer,
     texts({{"收款方式：", &RepairJob::paymentMethod}, {"附加费说明：", &RepairJob::extraFeeNote}});
     endPage();
 
-    partsGrid = new QTableWidget(0, 5, this);
-    partsGrid->setHorizontalHeaderLabels({"配件编号", "配件", "数目", "单价", "SN"});
-    partsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    partsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GridLook::apply(partsGrid, {3});
+    m_partLines = new RepairPartList(false, this);
+    partsGrid = ListPage::readOnlyList(m_partLines, PartsPage, this);
     pages->addTab(partsGrid, PartsPage);
     m_keys->field(partsGrid, {}, ScreenKit::Walk::Aside);
 
@@ -215,13 +212,7 @@ void TForm_repairDetail::setText(const QString &page, const QString &caption, co
 void TForm_repairDetail::fill()
 {
     m_fields.show();
-    partsGrid->setRowCount(int(m_form.parts.size()));
-    for (int r = 0; r < m_form.parts.size(); ++r) {
-        const RepairPartLine &l = m_form.parts.at(r);
-        const QStringList cells = {l.partCode, l.partName, QString::number(l.quantity), l.unitPrice.toText(), l.serial};
-        for (int col = 0; col < cells.size(); ++col)
-            partsGrid->setItem(r, col, new QTableWidgetItem(cells.at(col)));
-    }
+    m_partLines->show(m_form.parts);
 }
 
 void TForm_repairDetail::onUpdate()

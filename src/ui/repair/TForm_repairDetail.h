@@ -11,7 +11,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class RepairPartList;
 struct AppContext;
 
 // "维修明细": everything about one job on four pages; the super user may update it.
@@ -25,7 +26,7 @@ public:
     RepairDetailForm &form() { return m_form; }
 
     QTabWidget *pages;
-    QTableWidget *partsGrid;
+    QTableView *partsGrid;
     QCheckBox *dispatchedBox, *warrantyBox;
     QPushButton *updateButton, *printButton, *closeButton;
     // An input of a page by its caption ("当前状态：", "客户名称：", "配件费：" ...).
@@ -42,6 +43,7 @@ private:
     AppContext &m_ctx;
     RepairDetailForm m_form;
     QHash<QString, QWidget *> m_inputs; // page + "/" + caption
-    ScreenKit *m_keys;
+    ScreenKit *m_keys = nullptr;
     FieldMap m_fields; // the job and customer fields of the first three pages
+    RepairPartList *m_partLines = nullptr;
 };
