@@ -71,6 +71,16 @@ Database *BenchDatabase::copy(const QString &path)
     return c->db.get();
 }
 
+QVariant BenchDatabase::scalar(const Database &db, const QString &statement, const QVariantList &values)
+{
+    QSqlQuery q(QSqlDatabase::database(db.connectionName()));
+    q.prepare(statement);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    q.exec();
+    return q.next() ? q.value(0) : QVariant();
+}
+
 void BenchDatabase::closeAll()
 {
     Registry &r = registry();
@@ -79,14 +89,4 @@ void BenchDatabase::closeAll()
     for (Copy *c : std::as_const(r.copies))
         delete c; // closes the file, then removes its directory
     r.copies.clear();
-}
-
-QVariant BenchDatabase::scalar(Database &db, const QString &statement, const QVariantList &values)
-{
-    QSqlQuery q(QSqlDatabase::database(db.connectionName()));
-    q.prepare(statement);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    q.exec();
-    return q.next() ? q.value(0) : QVariant();
 }

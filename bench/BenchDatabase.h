@@ -16,9 +16,9 @@ Database *open(const QString &path);
 // A copy of the file in a temporary directory, for benchmarks that write, so the sample stays as
 // generated; made once per path for the whole run. Null when the file is not there.
 Database *copy(const QString &path);
-// The first value of a statement's first row (invalid when there is none): for arranging a
-// benchmark and for its counters, outside the timed part.
-QVariant scalar(Database &db, const QString &statement, const QVariantList &values = {});
+// The first value of a statement run on the file, for the counters beside a figure (outside the
+// timed part); an invalid value when it returns no row.
+QVariant scalar(const Database &db, const QString &statement, const QVariantList &values = {});
 // Closes every file and removes the copies. main calls it before the application ends: the
 // connections must go while Qt SQL is still there.
 void closeAll();

@@ -87,6 +87,21 @@ QSqlQuery Sql::exec(const Database &db, const QString &statement, const QVariant
     return q;
 }
 
+Sql::Prepared::Prepared(const Database &db, const QString &statement) : m_query(connection(db))
+{
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(statement))
+        throw engineError(m_query.lastError());
+}
+
+void Sql::Prepared::run(const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        m_query.bindValue(i, values[i]);
+    if (!m_query.exec())
+        throw engineError(m_query.lastError());
+}
+
 QVariant Sql::scalar(const Database &db, const QString &statement, const QVariantList &values)
 {
     QSqlQuery q = exec(db, statement, values);

@@ -26,4 +26,17 @@ QStringList column(const Database &db, const QString &statement, const QVariantL
 // Escapes %, _ and the escape character itself for use with "like ? escape '\'".
 QString likePattern(const QString &text);
 inline QVariant nullText() { return QVariant(QMetaType(QMetaType::QString)); }
+
+// One statement prepared once and run for row after row (thousands of rows written in one
+// transaction cost one preparation, not one each).
+class Prepared
+{
+public:
+    Prepared(const Database &db, const QString &statement); // throws DbError
+    // Binds positional values and executes; throws DbError with the engine's message.
+    void run(const QVariantList &values);
+
+private:
+    QSqlQuery m_query;
+};
 }

@@ -3,6 +3,7 @@
 #include "forms/app/AppContext.h"
 #include "forms/maintenance/BackupForm.h"
 #include "ui/maintenance/TForm_backuppath.h"
+#include "ui/maintenance/TForm_init.h"
 
 using namespace Qt::StringLiterals;
 using Rule = RightsTable::Rule;
@@ -13,8 +14,10 @@ using Host = ScreenCatalog::Host;
 void registerMaintenanceScreens(ScreenCatalog &c)
 {
     const auto maintenance = C::Menu::Maintenance;
+    // The customer classes may have been emptied: the tree reads them again.
     c.declare({.name = u"系统初始化"_s, .status = u" 系统初始化"_s, .rule = Rule::superUserOnly(), .kind = K::Dialog,
-               .places = {C::menuItem(maintenance, 10)}});
+               .places = {C::menuItem(maintenance, 10)}, .factory = C::screen<TForm_init>(),
+               .afterClose = [](AppContext &, Host &host) { host.customerClassesChanged(); }});
     c.declare({.name = u"数据备份"_s, .status = u" 数据备份"_s, .rule = Rule::none(), .kind = K::Command,
                .places = {C::menuItem(maintenance, 20)}, .action = [](AppContext &ctx, Host &host) {
                    host.closeCurrentScreen();
