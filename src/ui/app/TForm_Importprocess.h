@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QProgressBar;
+class QPushButton;
 
 // The progress window of long operations: the caller sets the range and advances the bar.
 class TForm_Importprocess : public QDialog
@@ -12,7 +13,23 @@ public:
     explicit TForm_Importprocess(QWidget *parent = nullptr);
 
     QProgressBar *progress = nullptr;
+    QPushButton *cancelButton = nullptr; // shown by allowCancel()
     void setRange(int minimum, int maximum);
     // Sets the bar and paints it at once, as the work runs on the interface thread.
     void setValue(int value);
+
+    // Work that can stop half-way offers "取消[&C]" (and Esc): the window then takes the
+    // operator's keys and clicks while it paints, and cancelled() tells the work to stop.
+    void allowCancel();
+    bool cancelled() const { return m_cancelled; }
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool m_cancellable = false;
+    bool m_cancelled = false;
 };
