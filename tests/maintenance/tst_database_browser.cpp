@@ -349,19 +349,25 @@ private slots:
             auto *db = qobject_cast<TForm_DB *>(w);
             QVERIFY(db);
             // Once the progress window is up, the operator cancels it.
-            QTimer::singleShot(0, [&] {
+            auto *watch = new QTimer(db);
+            watch->setInterval(0);
+            QObject::connect(watch, &QTimer::timeout, [&cancelled, watch] {
                 for (QWidget *top : QApplication::topLevelWidgets())
                     if (auto *p = qobject_cast<TForm_Importprocess *>(top); p && p->isVisible()) {
                         QVERIFY(p->cancelButton->isVisible());
                         QTest::mouseClick(p->cancelButton, Qt::LeftButton);
                         cancelled = true;
+                        watch->stop();
                     }
             });
+            watch->start();
             QVERIFY(enterUntil(db->grid));
             for (int i = 0; i < 5; ++i)
                 tab();
             QCOMPARE(focused(), db->exportButton);
             enter();
+            QVERIFY(cancelled);
+            QTRY_COMPARE(QApplication::activeWindow(), db);
             press(Qt::Key_Escape);
         });
         s.main->menuAction(QStringLiteral("后台数据库"));

@@ -262,11 +262,13 @@ private slots:
             QCOMPARE(d->messageLabel->text(), UpgradeForm::OfferMessage);
             QCOMPARE(focused(), d->okButton);
             offered = true;
+            enter();
+            QVERIFY(!d->isVisible());
+            // Then the login: left at once.
             whenModal([](QWidget *login) {
                 QVERIFY(qobject_cast<TForm_login *>(login));
                 press(Qt::Key_Escape);
             });
-            enter();
         });
         QVERIFY(!main.firstShow());
         QVERIFY(offered);
