@@ -309,7 +309,7 @@ private slots:
             press(Qt::Key_Right); // 经办人
             type(QStringLiteral("张三"));
             enter();
-            QCOMPARE(focused(), db->grid);
+            QTRY_COMPARE(focused(), db->grid); // the cell's editor closes a moment later
             press(Qt::Key_Tab, Qt::ShiftModifier);
             QCOMPARE(focused(), db->tables);
             press(Qt::Key_Down); // "出库单": the batch of "入库单" goes
@@ -319,6 +319,7 @@ private slots:
             press(Qt::Key_Right); // 填单时间
             type(QStringLiteral("2024-02-30"));
             enter();
+            QTRY_COMPARE(focused(), db->grid);
             tab(); // 新建
             tab(); // 修改
             tab(); // 删除

@@ -5,6 +5,7 @@
 #include "TestDatabase.h"
 #include "WhenModal.h"
 #include "core/app/Right.h"
+#include "data/db/DbError.h"
 #include "data/db/Schema.h"
 #include "data/maintenance/JetFileReader.h"
 #include "data/maintenance/OlderDataImport.h"
@@ -16,6 +17,7 @@
 #include "ui/app/VantrelApplication.h"
 #include "ui/maintenance/TForm_upgrade.h"
 
+#include <QSqlError>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -264,10 +266,16 @@ private slots:
             offered = true;
             enter();
             QVERIFY(!d->isVisible());
-            // Then the login: left at once.
+            // Then the login: left by "退出[&E]".
             whenModal([](QWidget *login) {
-                QVERIFY(qobject_cast<TForm_login *>(login));
-                press(Qt::Key_Escape);
+                auto *l = qobject_cast<TForm_login *>(login);
+                QVERIFY(l);
+                QTRY_COMPARE(focused(), l->loginEdit);
+                tab();
+                tab();
+                tab();
+                QCOMPARE(focused(), l->exitButton);
+                enter();
             });
         });
         QVERIFY(!main.firstShow());

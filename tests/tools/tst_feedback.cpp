@@ -175,7 +175,7 @@ private slots:
         s.feedback([&](TForm_feedback *f) {
             fill(f, QString(), QString(), QString(), QStringLiteral("   "));
             press(Qt::Key_S, Qt::AltModifier);
-            QCOMPARE(s.t.prompter.texts(), QStringList{FeedbackForm::EmptySuggestion});
+            QTRY_COMPARE(s.t.prompter.texts(), QStringList{FeedbackForm::EmptySuggestion});
             QCOMPARE(focused(), f->suggestionEdit);
             type(QStringLiteral("好"));
             press(Qt::Key_S, Qt::AltModifier);
@@ -228,6 +228,7 @@ private slots:
             tab();
             QCOMPARE(focused(), f->proxyButton);
             enter();
+            QTRY_COMPARE(focused(), f->proxyButton); // back from the dialog
             QCOMPARE(f->form().proxy.use, QStringLiteral("true"));
             QCOMPARE(f->form().proxy.port, int(proxyServer.port()));
             whenModal([&](QWidget *w) {
@@ -239,6 +240,7 @@ private slots:
                 press(Qt::Key_Escape);
             });
             enter();
+            QTRY_COMPARE(focused(), f->proxyButton);
             QCOMPARE(f->form().proxy.host, QStringLiteral("127.0.0.1"));
             press(Qt::Key_Tab, Qt::ShiftModifier);
             press(Qt::Key_Tab, Qt::ShiftModifier);

@@ -55,3 +55,19 @@ void TForm_Importprocess::closeEvent(QCloseEvent *event)
     reject();
     event->ignore();
 }
+
+void TForm_Importprocess::showEvent(QShowEvent *event)
+{
+    if (QWidget *active = QApplication::activeWindow(); active != this)
+        m_activeBefore = active;
+    QDialog::showEvent(event);
+}
+
+void TForm_Importprocess::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // A platform that leaves no window active once this one goes hands the keys back.
+    if (m_activeBefore && QApplication::activeWindow() != m_activeBefore)
+        m_activeBefore->activateWindow();
+    m_activeBefore = nullptr;
+}

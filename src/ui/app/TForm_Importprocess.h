@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QProgressBar;
 class QPushButton;
@@ -28,8 +29,11 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    QPointer<QWidget> m_activeBefore; // the window the keys go back to when the work ends
     bool m_cancellable = false;
     bool m_cancelled = false;
 };

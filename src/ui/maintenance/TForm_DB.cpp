@@ -23,6 +23,7 @@ class ExportWindow : public DatabaseBrowserForm::ExportProgress
 {
 public:
     explicit ExportWindow(QWidget *parent) : m_window(parent) {}
+    ~ExportWindow() override { m_window.hide(); } // the screen takes the keys again
 
     void start(qint64 rows) override
     {

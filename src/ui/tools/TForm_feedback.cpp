@@ -116,4 +116,5 @@ void TForm_feedback::onProxy()
     TForm_netset dialog(*m_ctx.prompter, m_form.proxy, this);
     dialog.exec();
     m_form.proxy = dialog.proxy();
+    activateWindow(); // back from the dialog: this window takes the keyboard again
 }
