@@ -90,6 +90,8 @@ struct BrowserCopy
             c->ctx.OperatorRights = Rights::SuperUser;
             c->ctx.OperatorName = QStringLiteral("bench");
             copy = std::move(c);
+            // The file closes (and the copy goes) while the application and Qt SQL still exist.
+            qAddPostRoutine([] { copy.reset(); });
         }
         return copy.get();
     }
