@@ -74,7 +74,7 @@ struct SalesBench
             StockInBill bill;
             bill.billNumber = QStringLiteral("rk-bench-1");
             bill.date = QDate::currentDate();
-            for (const CatalogRow &r : stock.fetch(CatalogFilter::all(), 0, SaleForm::LineCount)) {
+            for (const CatalogRow &r : stock.fetch(CatalogFilter::all(), SaleForm::LineCount)) {
                 const StockRow row = StockLedger(*db).row(r.values.value(0)).value_or(StockRow{});
                 bill.lines << StockInBill::Line{row.partNo, row.name, row.category, row.model, row.unit, 1000000,
                                                 row.purchasePrice, Money(), row.warranty, row.remarks};

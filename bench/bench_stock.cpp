@@ -1,7 +1,6 @@
-// Stock-in and the part picker on the ten-year sample (VANTREL_BENCH_DB). Targets: an
-// eleven-line stock-in saved within 20 ms (on a copy, so the sample stays as generated); the part
-// picker's every class and its search (a text many parts match and one none matches) within 30 ms
-// on the sample's catalog of 20,000 parts.
+// Stock-in on the ten-year sample (VANTREL_BENCH_DB). Target: an eleven-line stock-in saved
+// within 20 ms (on a copy, so the sample stays as generated). The part picker is timed with the
+// other catalogs (bench_catalogs.cpp).
 #include "BenchDatabase.h"
 #include "SilentPrompter.h"
 #include "data/catalogs/CatalogStore.h"
@@ -11,7 +10,6 @@
 #include "data/stock/StockLedger.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
-#include "forms/catalogs/PartsPickerForm.h"
 #include "forms/stock/StockInForm.h"
 
 #include <benchmark/benchmark.h>
@@ -57,26 +55,10 @@ StockBenchDb *largeCopy()
         b->ctx.prompter = &b->prompter;
         b->ctx.OperatorName = QStringLiteral("测");
         const CatalogStore stock(*db, {Schema::column(QStringLiteral("库存"), QStringLiteral("编号"))});
-        for (const CatalogRow &r : stock.fetch(CatalogFilter::all(), 0, 10))
+        for (const CatalogRow &r : stock.fetch(CatalogFilter::all(), 10))
             b->partNos << r.values.value(0);
         for (const QString &no : b->partNos)
             b->rows << StockLedger(*db).row(no).value_or(StockRow{});
-        return b;
-    }();
-    return instance;
-}
-
-// The large sample as it is, for the picker (it only reads); null when VANTREL_BENCH_DB is not set.
-StockBenchDb *largeSample()
-{
-    static StockBenchDb *instance = []() -> StockBenchDb * {
-        Database *db = BenchDatabase::open(BenchDatabase::largePath());
-        if (!db)
-            return nullptr;
-        auto *b = new StockBenchDb;
-        b->ctx.ConnStr = db->path();
-        b->ctx.db = db;
-        b->ctx.prompter = &b->prompter;
         return b;
     }();
     return instance;
@@ -118,68 +100,6 @@ void BM_StockInElevenLines(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StockInElevenLines)->Unit(benchmark::kMillisecond);
-
-// The part picker's "查找[&S]" by a piece of a name or number: a text many parts hold, and one
-// no part holds (every row is read).
-void BM_PartPickerSearch(benchmark::State &state, const char *text)
-{
-    StockBenchDb *b = largeSample();
-    if (!b) {
-        state.SkipWithError("VANTREL_BENCH_DB is not set");
-        return;
-    }
-    PartsPickerForm picker(b->ctx);
-    const QString s = QString::fromUtf8(text);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(picker.search(s));
-        benchmark::DoNotOptimize(picker.parts().size());
-    }
-    state.counters["found"] = double(picker.parts().size());
-}
-BENCHMARK_CAPTURE(BM_PartPickerSearch, many_names, "内存")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PartPickerSearch, every_number, "P0")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PartPickerSearch, none, "无此配件")->Unit(benchmark::kMillisecond);
-
-// The picker's class box: every class in turn, then "全部" (every part); the time is for all of
-// them together.
-void BM_PartPickerShowsEachClass(benchmark::State &state)
-{
-    StockBenchDb *b = largeSample();
-    if (!b) {
-        state.SkipWithError("VANTREL_BENCH_DB is not set");
-        return;
-    }
-    PartsPickerForm picker(b->ctx);
-    const QStringList classes = picker.categories();
-    qsizetype shown = 0;
-    for (auto _ : state) {
-        shown = 0;
-        for (const QString &c : classes) {
-            picker.showCategory(c);
-            shown += picker.parts().size();
-        }
-    }
-    state.counters["classes"] = double(classes.size());
-    state.counters["rows_shown"] = double(shown);
-}
-BENCHMARK(BM_PartPickerShowsEachClass)->Unit(benchmark::kMillisecond);
-
-// Opening the picker on every part ("全部").
-void BM_PartPickerShowsAll(benchmark::State &state)
-{
-    StockBenchDb *b = largeSample();
-    if (!b) {
-        state.SkipWithError("VANTREL_BENCH_DB is not set");
-        return;
-    }
-    PartsPickerForm picker(b->ctx);
-    for (auto _ : state) {
-        picker.showCategory(PartsPickerForm::All);
-        benchmark::DoNotOptimize(picker.parts().size());
-    }
-    state.counters["rows_shown"] = double(picker.parts().size());
-}
-BENCHMARK(BM_PartPickerShowsAll)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

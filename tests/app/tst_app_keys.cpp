@@ -246,7 +246,7 @@ private slots:
             enter();
             QCOMPARE(users->newButton->text(), QStringLiteral("新建[&N]"));
             QCOMPARE(s.t.count("用户管理", "姓名 = '张三' AND 用户名 = 'zs' AND 密码 = '1234' AND 权限 = '待分配'"), 1);
-            QCOMPARE(users->grid->rowCount(), 2);
+            QCOMPARE(users->grid->model()->rowCount(), 2);
             done = true;
             press(Qt::Key_Escape);
         });
@@ -278,7 +278,7 @@ private slots:
             QCOMPARE(users->newButton->text(), QStringLiteral("新建[&N]"));
             QVERIFY(users->changeButton->isEnabled());
             QVERIFY(users->nameEdit->isReadOnly());
-            QCOMPARE(users->grid->rowCount(), 0);
+            QCOMPARE(users->grid->model()->rowCount(), 0);
             press(Qt::Key_Escape);
         });
         s.main->menuAction(QStringLiteral("用户管理"));

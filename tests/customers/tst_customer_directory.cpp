@@ -233,29 +233,29 @@ private slots:
         CustomerPickerForm f(t.ctx);
         QCOMPARE(f.classChoices(),
                  (QStringList{QStringLiteral("普通"), QStringLiteral("VIP"), QStringLiteral("全部")}));
-        f.filterByClass(QStringLiteral("VIP"));
-        QCOMPARE(f.list().rowCount(), 2);
-        f.filterByClass(QStringLiteral("全部"));
-        QCOMPARE(f.list().rowCount(), 4);
+        f.showClass(QStringLiteral("VIP"));
+        QCOMPARE(f.rowCount(), 2);
+        f.showClass(QStringLiteral("全部"));
+        QCOMPARE(f.rowCount(), 4);
 
         QVERIFY(!f.search(QString()));
         QCOMPARE(t.prompter.last(), QStringLiteral("请输入客户名称后搜索！"));
 
         // The class filter does not apply; the text is taken as typed (leading blank included).
-        f.filterByClass(QStringLiteral("普通"));
+        f.showClass(QStringLiteral("普通"));
         QVERIFY(f.search(QStringLiteral(" 张")));
-        QCOMPARE(f.list().rowCount(), 1);
-        QCOMPARE(f.customerAt(0)->name, QStringLiteral("李 张"));
+        QCOMPARE(f.rowCount(), 1);
+        QCOMPARE(f.choiceAt(0)->name, QStringLiteral("李 张"));
         QVERIFY(f.search(QStringLiteral("王"))); // name "王五" and contact "老王"
-        QCOMPARE(f.list().rowCount(), 2);
+        QCOMPARE(f.rowCount(), 2);
         QVERIFY(f.search(QStringLiteral("东路")));
-        QCOMPARE(f.customerAt(0)->name, QStringLiteral("赵六"));
+        QCOMPARE(f.choiceAt(0)->name, QStringLiteral("赵六"));
         QVERIFY(f.search(QStringLiteral("_"))); // literal, not a wildcard
-        QCOMPARE(f.list().rowCount(), 1);
+        QCOMPARE(f.rowCount(), 1);
         t.prompter.clear();
         QVERIFY(!f.search(QStringLiteral("钱")));
         QCOMPARE(t.prompter.last(), QStringLiteral("要搜索的客户不存在！"));
-        QVERIFY(!f.customerAt(0));
+        QVERIFY(!f.choiceAt(0));
     }
 
     void pickerHandsBackTheChosenCustomer()
@@ -294,7 +294,7 @@ private slots:
             t.exec(QStringLiteral("DELETE FROM 客户目录"));
             TForm_selcustomer picker(t.ctx);
             picker.show();
-            picker.choose();
+            picker.chooseCurrent();
             QVERIFY(!picker.chosen());
         }
     }

@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(screen->shown("客户信息", "联系人："), QStringLiteral("张先生"));
         QCOMPARE(screen->shown("基本情况", "技术员："), QStringLiteral("老王"));
         QCOMPARE(screen->shown("收费情况", "实际收费："), QStringLiteral("170"));
-        QCOMPARE(screen->partsGrid->rowCount(), 1);
+        QCOMPARE(screen->partsGrid->model()->rowCount(), 1);
         QCOMPARE(screen->summaryEdit->toPlainText(), QStringLiteral("换了电源"));
         QCOMPARE(screen->staffBox->currentText(), QStringLiteral("钱七"));
 

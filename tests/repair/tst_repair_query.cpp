@@ -371,8 +371,8 @@ private slots:
         QVERIFY(t.prompter.shown.isEmpty());
         QCOMPARE(detail.text("业务情况", "当前状态："), QStringLiteral("已结束"));
         QCOMPARE(detail.text("客户情况", "电  话："), QStringLiteral("111"));
-        QCOMPARE(detail.partsGrid->rowCount(), 1);
-        QCOMPARE(detail.partsGrid->item(0, 3)->text(), QStringLiteral("300"));
+        QCOMPARE(detail.partsGrid->model()->rowCount(), 1);
+        QCOMPARE(detail.partsGrid->model()->index(0, 3).data().toString(), QStringLiteral("300"));
         detail.setText("业务情况", "当前状态：", QStringLiteral("待维修"));
         detail.updateButton->click();
         QCOMPARE(t.prompter.last(), QStringLiteral("您没有此项操作权限！"));

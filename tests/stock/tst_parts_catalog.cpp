@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -143,9 +143,9 @@ private slots:
         {
             TForm_price w(t.ctx);
             w.show();
-            QCOMPARE(w.grid->rowCount(), 2);
+            QCOMPARE(w.grid->model()->rowCount(), 2);
             QCOMPARE(w.latestPrice->text(), QStringLiteral("未知")); // never stocked
-            w.grid->setCurrentCell(1, 0);
+            w.grid->selectRow(1);
             QCOMPARE(w.latestPrice->text(), QStringLiteral("3.5"));
             QVERIFY(w.saleEdit->isReadOnly());
             w.changeButton->click();
@@ -158,7 +158,7 @@ private slots:
             w.repairEdit->setText(QStringLiteral("20"));
             w.changeButton->click();
             QCOMPARE(w.changeButton->text(), QStringLiteral("修改[&M]"));
-            QCOMPARE(w.grid->item(1, 3)->text(), QStringLiteral("12.5"));
+            QCOMPARE(w.grid->model()->index(1, 3).data().toString(), QStringLiteral("12.5"));
             // Kept until the window closes.
             QCOMPARE(t.scalar(QStringLiteral("SELECT 销售价 FROM 配件目录 WHERE 配件编号 = 'B2'")).toLongLong(), 0);
             w.exitButton->click();
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(t.scalar(QStringLiteral("SELECT 维修更换价 FROM 配件目录 WHERE 配件编号 = 'B2'")).toLongLong(), 200000);
         TForm_price again(t.ctx);
         again.show();
-        QCOMPARE(again.grid->item(1, 3)->text(), QStringLiteral("12.5"));
+        QCOMPARE(again.grid->model()->index(1, 3).data().toString(), QStringLiteral("12.5"));
 
         // Without the right the change is refused.
         t.ctx.OperatorRights = quint32(Right::CatalogQuery);
@@ -187,17 +187,17 @@ private slots:
         TForm_fittings w(t.ctx);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("请选择配件"));
-        QCOMPARE(w.categoryBox->count(), 4);
-        QCOMPARE(w.categoryBox->itemText(3), QStringLiteral("全部"));
-        QCOMPARE(w.categoryBox->currentText(), QStringLiteral("全部"));
+        QCOMPARE(w.classBox->count(), 4);
+        QCOMPARE(w.classBox->itemText(3), QStringLiteral("全部"));
+        QCOMPARE(w.classBox->currentText(), QStringLiteral("全部"));
         QCOMPARE(w.grid->model()->rowCount(), 2);
         QCOMPARE(w.grid->model()->index(0, 0).data().toString(), QStringLiteral("P1")); // by part number
-        w.categoryBox->setCurrentText(QStringLiteral("空类"));
+        w.classBox->setCurrentText(QStringLiteral("空类"));
         QCOMPARE(w.grid->model()->rowCount(), 0);
         QTest::keyClick(w.grid, Qt::Key_Return); // nothing to choose from an empty grid
         QVERIFY(!w.chosen());
         QVERIFY(w.isVisible());
-        w.categoryBox->setCurrentText(QStringLiteral("屏幕"));
+        w.classBox->setCurrentText(QStringLiteral("屏幕"));
         QCOMPARE(w.grid->model()->rowCount(), 1);
 
         w.findButton->click();
@@ -246,7 +246,7 @@ private slots:
         TForm_selRepairItem w(t.ctx);
         QCOMPARE(w.windowTitle(), QStringLiteral("选择维修项目"));
         w.show();
-        w.grid->setCurrentCell(1, 0);
+        w.grid->selectRow(1);
         QTest::keyClick(w.grid, Qt::Key_Return);
         QVERIFY(w.chosen());
         QCOMPARE(w.chosen()->name, QStringLiteral("清洁"));

@@ -11,7 +11,6 @@ struct CatalogFilter
 {
     enum class Match {
         All,      // every row
-        Equals,   // the first column equals text
         Contains, // any of the columns contains text
     };
 
@@ -21,9 +20,6 @@ struct CatalogFilter
     // Overrides the store's order; an invalid column lists in table order.
     std::optional<ColumnRef> orderBy;
 
-    CatalogFilter inTableOrder() const { CatalogFilter f = *this; f.orderBy = ColumnRef(); return f; }
-
     static CatalogFilter all() { return {}; }
-    static CatalogFilter equals(const ColumnRef &column, const QString &text) { return {Match::Equals, {column}, text, std::nullopt}; }
     static CatalogFilter contains(const QList<ColumnRef> &columns, const QString &text) { return {Match::Contains, columns, text, std::nullopt}; }
 };

@@ -4,6 +4,7 @@
 #include "data/db/Schema.h"
 #include "data/db/TableMap.h"
 #include "data/db/TextMatch.h"
+#include "data/lists/KeysetPage.h"
 
 namespace {
 QString quoted(const QString &name)
@@ -48,19 +49,16 @@ CatalogStore::CatalogStore(Database &db, const QList<ColumnRef> &columns, const 
 CatalogStore::~CatalogStore() = default;
 CatalogStore::CatalogStore(CatalogStore &&) noexcept = default;
 
-QString CatalogStore::whereClause(const CatalogFilter &filter, QVariantList &binds) const
+QString CatalogStore::condition(const CatalogFilter &filter, QVariantList &binds) const
 {
     switch (filter.match) {
     case CatalogFilter::Match::All:
         return {};
-    case CatalogFilter::Match::Equals:
-        binds << filter.text;
-        return QStringLiteral(" WHERE %1 = ?").arg(quoted(filter.columns.value(0).column));
     case CatalogFilter::Match::Contains: {
         QStringList parts;
         for (const ColumnRef &c : filter.columns)
             parts << TextMatch::contains(quoted(c.column), filter.text, binds);
-        return QStringLiteral(" WHERE (") + parts.join(QStringLiteral(" OR ")) + u')';
+        return u'(' + parts.join(QStringLiteral(" OR ")) + u')';
     }
     }
     return {};
@@ -69,31 +67,51 @@ QString CatalogStore::whereClause(const CatalogFilter &filter, QVariantList &bin
 int CatalogStore::count(const CatalogFilter &filter) const
 {
     QVariantList binds;
-    const QString where = whereClause(filter, binds);
-    return Sql::scalar(m_db, QStringLiteral("SELECT COUNT(*) FROM ") + m_map->quotedTable() + where, binds).toInt();
+    const QString where = condition(filter, binds);
+    return Sql::scalar(m_db,
+                       QStringLiteral("SELECT COUNT(*) FROM ") + m_map->quotedTable()
+                           + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
+                       binds)
+        .toInt();
 }
 
-QList<CatalogRow> CatalogStore::fetch(const CatalogFilter &filter, int offset, int limit, qint64 afterKey) const
+CatalogStore::Page CatalogStore::page(const CatalogFilter &filter, int limit, const ListCursor &after) const
 {
     QVariantList binds;
-    QString where = whereClause(filter, binds);
+    const QString where = condition(filter, binds);
     const ColumnRef orderBy = filter.orderBy.value_or(m_orderBy);
-    const bool keyset = !orderBy.isValid() && afterKey > 0 && limit >= 0;
-    if (keyset) {
-        where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + RowKey::column()
-            + QStringLiteral(" > ?");
-        binds << afterKey;
+    const QString sort = orderBy.isValid() ? quoted(orderBy.column) : QString();
+    // The sort value follows the declared columns, for the cursor of the next page.
+    const QString select = QStringLiteral("SELECT %1, %2 FROM %3")
+                               .arg(m_map->selectList(), sort.isEmpty() ? QStringLiteral("NULL") : sort, m_map->quotedTable());
+    const int sortField = 1 + int(m_columns.size());
+    Page page;
+    page.next = after;
+    for (const KeysetPage::Step &step : KeysetPage::steps(sort, false, RowKey::column(), after)) {
+        const qsizetype wanted = limit - page.rows.size();
+        if (limit >= 0 && wanted <= 0)
+            break;
+        QStringList terms;
+        if (!where.isEmpty())
+            terms << where;
+        if (!step.after.isEmpty())
+            terms << step.after;
+        QString sql = select;
+        if (!terms.isEmpty())
+            sql += QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
+        sql += QStringLiteral(" ORDER BY ") + step.order;
+        QVariantList values = binds + step.binds;
+        if (limit >= 0) {
+            sql += QStringLiteral(" LIMIT ?");
+            values << qlonglong(wanted);
+        }
+        QSqlQuery q = Sql::exec(m_db, sql, values);
+        while (q.next()) {
+            page.rows << m_map->read(q);
+            page.next = ListCursor{false, q.value(sortField), page.rows.constLast().key};
+        }
     }
-    // The row key breaks ties so pages never overlap.
-    QString rest = where.mid(1) + QStringLiteral(" ORDER BY ");
-    if (orderBy.isValid())
-        rest += quoted(orderBy.column) + QStringLiteral(", ");
-    rest += RowKey::column();
-    if (limit >= 0) {
-        rest += QStringLiteral(" LIMIT ? OFFSET ?");
-        binds << qlonglong(limit) << qlonglong(keyset ? 0 : offset);
-    }
-    return m_map->all(m_db, rest.trimmed(), binds);
+    return page;
 }
 
 CatalogRow CatalogStore::row(qint64 key) const

@@ -3,6 +3,7 @@
 #include "data/catalogs/CatalogFilter.h"
 #include "data/catalogs/CatalogRow.h"
 #include "data/db/ColumnRef.h"
+#include "data/lists/ListCursor.h"
 
 #include <QStringList>
 #include <memory>
@@ -14,6 +15,10 @@ class TableMap;
 // Generic access to one catalog table through a declared list of its columns (handles of one
 // table): list (in pages, so a list of tens of thousands of rows shows at once), look up,
 // insert, update and delete. Values travel as texts, converted by each column's type.
+//
+// Pages follow one another by keys, as those of a ListModel do (KeysetPage): each continues
+// after the sort value and row key of the last row fetched, so a page at the end of a long list
+// costs what the first one does.
 class CatalogStore
 {
 public:
@@ -26,10 +31,15 @@ public:
     int indexOf(const ColumnRef &column) const { return int(m_columns.indexOf(column)); }
 
     int count(const CatalogFilter &filter = CatalogFilter::all()) const;
-    // Rows offset .. offset+limit-1 of the filtered, ordered list; limit < 0 means every row.
-    // afterKey: the key of the last row already fetched; in table order the next page starts
-    // after it directly, so paging through a long list costs the same for every page.
-    QList<CatalogRow> fetch(const CatalogFilter &filter, int offset = 0, int limit = -1, qint64 afterKey = 0) const;
+    struct Page
+    {
+        QList<CatalogRow> rows;
+        ListCursor next; // where the page after it starts
+    };
+    // Up to limit rows (< 0: every row) of the filtered, ordered list, after the cursor.
+    Page page(const CatalogFilter &filter, int limit, const ListCursor &after = {}) const;
+    // The first limit rows (< 0: every row).
+    QList<CatalogRow> fetch(const CatalogFilter &filter, int limit = -1) const { return page(filter, limit).rows; }
     QList<CatalogRow> all() const { return fetch(CatalogFilter::all()); }
     CatalogRow row(qint64 key) const; // invalid row when missing
     // True when a row holds exactly this text in the column (a column of the same table).
@@ -46,7 +56,8 @@ public:
     void remove(qint64 key);
 
 private:
-    QString whereClause(const CatalogFilter &filter, QVariantList &binds) const;
+    // The filter as one condition ("" for every row).
+    QString condition(const CatalogFilter &filter, QVariantList &binds) const;
 
     Database &m_db;
     QList<ColumnRef> m_columns;

@@ -16,30 +16,14 @@ std::optional<PartRecord> PartsCatalog::find(const QString &partNo) const
     return map().first(m_db, QStringLiteral("WHERE \"配件编号\" = ? ORDER BY \"流水号\" LIMIT 1"), {partNo});
 }
 
+std::optional<PartRecord> PartsCatalog::at(qint64 key) const
+{
+    return map().first(m_db, QStringLiteral("WHERE \"流水号\" = ?"), {key});
+}
+
 QList<PartRecord> PartsCatalog::all() const
 {
     return map().all(m_db, QStringLiteral("ORDER BY \"流水号\""));
-}
-
-QList<PartRecord> PartsCatalog::byCategory(const QString &category) const
-{
-    if (category.isEmpty())
-        return map().all(m_db, QStringLiteral("ORDER BY \"配件编号\", \"流水号\""));
-    return map().all(m_db, QStringLiteral("WHERE \"类别\" = ? ORDER BY \"配件编号\", \"流水号\""), {category});
-}
-
-QList<PartRecord> PartsCatalog::search(const QString &text) const
-{
-    const QString pattern = Sql::likePattern(text);
-    return map().all(m_db,
-                     QStringLiteral("WHERE \"配件编号\" LIKE ? ESCAPE '\\' OR \"配件名称\" LIKE ? ESCAPE '\\' "
-                                    "ORDER BY \"配件编号\", \"流水号\""),
-                     {pattern, pattern});
-}
-
-QStringList PartsCatalog::categories() const
-{
-    return Sql::column(m_db, QStringLiteral("SELECT \"类别\" FROM \"类别目录\" ORDER BY rowid"));
 }
 
 std::optional<Money> PartsCatalog::latestPurchasePrice(const QString &partNo) const

@@ -16,14 +16,10 @@ public:
     explicit PartsCatalog(Database &db) : m_db(db) {}
 
     std::optional<PartRecord> find(const QString &partNo) const;
+    // The part with this row key ("流水号"), as the lists name their rows.
+    std::optional<PartRecord> at(qint64 key) const;
     // Every part in list order ("流水号").
     QList<PartRecord> all() const;
-    // Parts of one class ordered by part number; an empty class means every part.
-    QList<PartRecord> byCategory(const QString &category) const;
-    // Parts whose number or name contains the text, ordered by part number.
-    QList<PartRecord> search(const QString &text) const;
-    // The classes of "类别目录" in table order.
-    QStringList categories() const;
     // The purchase price of the part's stock row, nullopt when it has never been stocked.
     std::optional<Money> latestPurchasePrice(const QString &partNo) const;
 

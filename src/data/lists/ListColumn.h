@@ -2,6 +2,8 @@
 
 #include "data/db/ColumnRef.h"
 
+#include <Qt>
+
 // How a list shows a column's values.
 enum class ListFormat {
     Text,  // as stored
@@ -13,6 +15,10 @@ enum class ListFormat {
 // One column of a list: the column shown, its caption and its format.
 struct ListColumn
 {
+    // The role under which a list model's horizontal header tells a column's format (an int of
+    // ListFormat), so that a grid can show its money columns as money.
+    static constexpr int FormatRole = Qt::UserRole + 1;
+
     ColumnRef column;
     QString caption;
     ListFormat format = ListFormat::Text;

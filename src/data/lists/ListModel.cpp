@@ -1,7 +1,7 @@
 #include "data/lists/ListModel.h"
 
 #include "core/app/Money.h"
-#include "data/db/ListPlanner.h"
+#include "data/lists/ListPlanner.h"
 #include "data/db/Schema.h"
 #include "data/db/Sql.h"
 
@@ -302,8 +302,12 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < m_query.columns.size())
-        return m_query.columns[section].caption;
+    if (orientation == Qt::Horizontal && section >= 0 && section < m_query.columns.size()) {
+        if (role == Qt::DisplayRole)
+            return m_query.columns[section].caption;
+        if (role == ListColumn::FormatRole)
+            return int(m_query.columns[section].format);
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -17,6 +17,11 @@ struct ListQuery
     // rows that differ in no shown column are listed once, at the place of the newest of them.
     // The order, if any, is on one of the shown columns.
     bool distinct = false;
+    // A condition an index serves drives the list whatever the number of its rows: they are
+    // sorted once and every page reads its rows by key, so the list paged to its end costs about
+    // one plain read of its rows (a picker's class). Otherwise it drives only when its rows are
+    // few, and the first page never waits for a sort (see ListPlanner).
+    bool conditionDrives = false;
 
     QString table() const { return columns.isEmpty() ? QString() : columns.first().column.table; }
 };

@@ -16,7 +16,9 @@ void CatalogListModel::setFilter(const CatalogFilter &filter)
 void CatalogListModel::reload()
 {
     beginResetModel();
-    m_rows = m_store.fetch(m_filter, 0, PageSize);
+    CatalogStore::Page page = m_store.page(m_filter, PageSize);
+    m_rows = std::move(page.rows);
+    m_next = page.next;
     m_complete = m_rows.size() < PageSize;
     endResetModel();
 }
@@ -84,8 +86,10 @@ void CatalogListModel::fetchMore(const QModelIndex &parent)
 {
     if (parent.isValid() || m_complete)
         return;
-    const QList<CatalogRow> more =
-        m_store.fetch(m_filter, int(m_rows.size()), PageSize, m_rows.isEmpty() ? 0 : m_rows.constLast().key);
+    // From the cursor of the last page: rows changed in place since then do not move it.
+    CatalogStore::Page page = m_store.page(m_filter, PageSize, m_next);
+    const QList<CatalogRow> more = std::move(page.rows);
+    m_next = page.next;
     m_complete = more.size() < PageSize;
     if (more.isEmpty())
         return;

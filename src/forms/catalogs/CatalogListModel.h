@@ -7,8 +7,8 @@
 
 #include <QAbstractTableModel>
 
-// A read-only list of catalog rows that fetches its rows page by page as the view scrolls, so a
-// directory of tens of thousands of rows opens at once.
+// A read-only list of catalog rows that fetches its rows page by page (by keys) as the view
+// scrolls, so a directory of tens of thousands of rows opens at once.
 class CatalogListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -40,5 +40,6 @@ private:
     QList<int> m_gridIndex; // grid column -> index in the store's columns
     CatalogFilter m_filter;
     QList<CatalogRow> m_rows;
+    ListCursor m_next; // where the next page starts
     bool m_complete = false;
 };

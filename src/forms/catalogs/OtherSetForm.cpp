@@ -15,10 +15,10 @@ CatalogStore terms(AppContext &ctx)
 void OtherSetForm::load()
 {
     CatalogStore store = terms(m_ctx);
-    QList<CatalogRow> rows = store.fetch(CatalogFilter::all(), 0, 1);
+    QList<CatalogRow> rows = store.fetch(CatalogFilter::all(), 1);
     if (rows.isEmpty()) {
         store.insert({DefaultValidity, QString(), QString(), QString()});
-        rows = store.fetch(CatalogFilter::all(), 0, 1);
+        rows = store.fetch(CatalogFilter::all(), 1);
     }
     const CatalogRow &r = rows.constFirst();
     m_key = r.key;

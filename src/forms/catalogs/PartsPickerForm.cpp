@@ -2,40 +2,17 @@
 
 #include "data/catalogs/PartsCatalog.h"
 #include "forms/app/AppContext.h"
-#include "forms/app/Prompter.h"
+#include "forms/catalogs/PickerDeclarations.h"
 
-QStringList PartsPickerForm::categories() const
-{
-    QStringList list = PartsCatalog(m_ctx.database()).categories();
-    list << All;
-    return list;
-}
+PartsPickerForm::PartsPickerForm(AppContext &ctx) : PickerForm(ctx, PickerDeclarations::parts()) {}
 
-void PartsPickerForm::showCategory(const QString &category)
+std::optional<PartChoice> PartsPickerForm::choiceAt(int row) const
 {
-    const QString c = category.trimmed();
-    m_parts = PartsCatalog(m_ctx.database()).byCategory(c == All ? QString() : c);
-}
-
-bool PartsPickerForm::search(const QString &text)
-{
-    if (text.isEmpty()) {
-        m_ctx.prompt().warning(EmptySearchMessage);
-        return false;
-    }
-    m_parts = PartsCatalog(m_ctx.database()).search(text);
-    if (m_parts.isEmpty()) {
-        m_ctx.prompt().warning(NotFoundMessage);
-        return false;
-    }
-    return true;
-}
-
-std::optional<PartChoice> PartsPickerForm::choose(int row) const
-{
-    if (row < 0 || row >= m_parts.size())
+    const qint64 k = key(row);
+    if (k == 0)
         return std::nullopt;
-    return toChoice(m_parts.at(row));
+    const std::optional<PartRecord> part = PartsCatalog(m_ctx.database()).at(k);
+    return part ? std::optional(toChoice(*part)) : std::nullopt;
 }
 
 PartChoice PartsPickerForm::toChoice(const PartRecord &p)

@@ -2,14 +2,39 @@
 
 #include "core/app/RightsTable.h"
 #include "data/catalogs/PartsCatalog.h"
+#include "data/catalogs/PartsCatalogTable.h"
 #include "forms/app/AppContext.h"
 #include "forms/app/Prompter.h"
+#include "forms/lists/RowListModel.h"
+
+namespace T = PartsCatalogTable;
+
+PartsPriceListForm::PartsPriceListForm(AppContext &ctx)
+    : m_ctx(ctx),
+      m_list(std::make_unique<RowListModel>(QList<ListColumn>{
+          ListColumn::of(T::PartNo, QStringLiteral("配件编号")), ListColumn::of(T::Name, QStringLiteral("配件名称")),
+          ListColumn::of(T::Category, QStringLiteral("类别")), ListColumn::of(T::SalePrice, QStringLiteral("销售价")),
+          ListColumn::of(T::RepairPrice, QStringLiteral("维修更换价"))}))
+{
+}
+
+PartsPriceListForm::~PartsPriceListForm() = default;
+
+QStringList PartsPriceListForm::texts(const PartRecord &p) const
+{
+    return {p.partNo, p.name, p.category, p.salePrice.toText(), p.repairPrice.toText()};
+}
 
 void PartsPriceListForm::open()
 {
     m_parts = PartsCatalog(m_ctx.database()).all();
     m_pending.clear();
     m_editing = false;
+    QList<QStringList> rows;
+    rows.reserve(m_parts.size());
+    for (const PartRecord &p : std::as_const(m_parts))
+        rows << texts(p);
+    m_list->setRows(std::move(rows));
 }
 
 QString PartsPriceListForm::latestPurchasePrice(int row) const
@@ -45,6 +70,7 @@ bool PartsPriceListForm::endChange(int row, const QString &salePrice, const QStr
     p.salePrice = *sale;
     p.repairPrice = *repair;
     m_pending.insert(p.key, row);
+    m_list->setRow(row, texts(p));
     return true;
 }
 

@@ -4,6 +4,9 @@
 
 #include <QHash>
 #include <QList>
+#include <memory>
+
+class RowListModel;
 
 struct AppContext;
 
@@ -15,10 +18,13 @@ public:
     static inline const QString Unknown = QStringLiteral("未知");
     static inline const QString NotNumberMessage = QStringLiteral("请输入数字！");
 
-    explicit PartsPriceListForm(AppContext &ctx) : m_ctx(ctx) {}
+    explicit PartsPriceListForm(AppContext &ctx);
+    ~PartsPriceListForm();
 
     void open();
     const QList<PartRecord> &parts() const { return m_parts; }
+    // The parts as the list shows them, changed prices included.
+    RowListModel &list() { return *m_list; }
 
     // "最新进价：" of a row: the purchase price of its stock row, or "未知".
     QString latestPurchasePrice(int row) const;
@@ -35,8 +41,11 @@ public:
     void close();
 
 private:
+    QStringList texts(const PartRecord &p) const;
+
     AppContext &m_ctx;
     QList<PartRecord> m_parts;
+    std::unique_ptr<RowListModel> m_list;
     QHash<qint64, int> m_pending; // key -> row
     bool m_editing = false;
 };

@@ -3,12 +3,17 @@
 #include "data/catalogs/CatalogStore.h"
 #include "data/catalogs/RepairItemTable.h"
 #include "forms/app/AppContext.h"
+#include "forms/catalogs/PickerDeclarations.h"
 
-QList<RepairItemChoice> RepairItemPickerForm::items() const
+RepairItemPickerForm::RepairItemPickerForm(AppContext &ctx) : PickerForm(ctx, PickerDeclarations::repairItems()) {}
+
+std::optional<RepairItemChoice> RepairItemPickerForm::choiceAt(int row) const
 {
-    QList<RepairItemChoice> out;
-    const CatalogStore store(m_ctx.database(), {RepairItemTable::Name, RepairItemTable::Charge});
-    for (const CatalogRow &r : store.all())
-        out << RepairItemChoice{r.values.value(0), Money::parse(r.values.value(1)).value_or(Money())};
-    return out;
+    const qint64 k = key(row);
+    if (k == 0)
+        return std::nullopt;
+    const CatalogRow r = CatalogStore(m_ctx.database(), {RepairItemTable::Name, RepairItemTable::Charge}).row(k);
+    if (!r.isValid())
+        return std::nullopt;
+    return RepairItemChoice{r.values.value(0), Money::parse(r.values.value(1)).value_or(Money())};
 }

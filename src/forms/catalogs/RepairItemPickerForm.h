@@ -1,20 +1,19 @@
 #pragma once
 
 #include "forms/catalogs/RepairItemChoice.h"
+#include "forms/lists/PickerForm.h"
 
-#include <QList>
+#include <optional>
 
-struct AppContext;
-
-// The repair-item picker's list: every item of the repair-item catalog with its charge, in
-// table order (an empty charge counts as none).
-class RepairItemPickerForm
+// The repair-item picker ("选择维修项目", PickerDeclarations::repairItems()): a chosen row hands
+// back the item and its charge (an empty charge counts as none).
+class RepairItemPickerForm : public PickerForm
 {
 public:
-    explicit RepairItemPickerForm(AppContext &ctx) : m_ctx(ctx) {}
+    using Choice = RepairItemChoice;
 
-    QList<RepairItemChoice> items() const;
+    explicit RepairItemPickerForm(AppContext &ctx);
 
-private:
-    AppContext &m_ctx;
+    // The item on a listed row, read from the catalog now; nullopt when there is no such row.
+    std::optional<RepairItemChoice> choiceAt(int row) const;
 };

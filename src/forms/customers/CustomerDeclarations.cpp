@@ -66,3 +66,24 @@ CatalogDeclaration CustomerDeclarations::directory()
     d.notFoundMessage = s("无此客户，请重新输入查询！");
     return d;
 }
+
+PickerDeclaration CustomerDeclarations::picker()
+{
+    namespace T = CustomerTable;
+    PickerDeclaration d;
+    d.caption = s("请选择客户");
+    d.name = s("客户");
+    d.columns = {ListColumn::of(T::Name, s("客户名称")), ListColumn::of(T::Company, s("客户单位")),
+                 ListColumn::of(T::Contact, s("联系人")),  ListColumn::of(T::Manager, s("物资主管")),
+                 ListColumn::of(T::Phone, s("联系电话")),  ListColumn::of(T::Registered, s("登记时间"))};
+    d.sort = {T::Name, false};
+    d.classColumn = T::Class;
+    d.classSource = CustomerClassTable::Name;
+    d.searchColumns = {T::Name, T::Address, T::Contact, T::Company, T::Phone};
+    d.findCaption = s("查找[&F]");
+    d.hint = s("*请输入客户名称、电话、单位、地址、联系人等信息进行查找。");
+    d.emptySearchMessage = s("请输入客户名称后搜索！");
+    d.notFoundMessage = s("要搜索的客户不存在！");
+    d.emptyChoiceCloses = true;
+    return d;
+}

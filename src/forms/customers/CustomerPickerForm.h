@@ -1,37 +1,19 @@
 #pragma once
 
-#include "data/catalogs/CatalogStore.h"
 #include "core/customers/CustomerRecord.h"
-#include "forms/catalogs/CatalogListModel.h"
+#include "forms/lists/PickerForm.h"
 
-#include <memory>
 #include <optional>
 
-struct AppContext;
-
-// "请选择客户": lists the directory by class or by a free search and hands back the chosen customer.
-class CustomerPickerForm
+// The customer picker ("请选择客户", CustomerDeclarations::picker()): a chosen row hands back the
+// customer.
+class CustomerPickerForm : public PickerForm
 {
 public:
-    static inline const QString AllClasses = QStringLiteral("全部");
+    using Choice = CustomerRecord;
 
     explicit CustomerPickerForm(AppContext &ctx);
 
-    CatalogListModel &list() { return *m_list; }
-
-    // The class drop-down: every class in table order, then "全部"; just "全部" without classes.
-    QStringList classChoices() const;
-    // Lists the customers of a class ("全部": every customer), by name.
-    void filterByClass(const QString &customerClass);
-    // Free search over name, address, contact, company and phone, the text taken as typed.
-    // False (message shown) for an empty text or when nothing is found.
-    bool search(const QString &text);
-
-    // The customer on a row of the list; nullopt when the list is empty.
-    std::optional<CustomerRecord> customerAt(int row) const;
-
-private:
-    AppContext &m_ctx;
-    CatalogStore m_store;
-    std::unique_ptr<CatalogListModel> m_list;
+    // The customer on a listed row, read from the directory now; nullopt when there is no such row.
+    std::optional<CustomerRecord> choiceAt(int row) const;
 };

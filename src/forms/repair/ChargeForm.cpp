@@ -55,12 +55,24 @@ std::optional<RepairJob> ChargeForm::current(int row)
     if (!j)
         return j;
     const Money total = RepairFees::total(j->partsFee, j->labourFee, j->extraFee);
-    if (total != j->totalFee) {
-        workflow().saveFees(j->number, j->partsFee, j->labourFee, j->extraFee);
-        j->totalFee = total;
-        reread(row);
-    }
+    if (total == j->totalFee)
+        return j;
+    workflow().saveFees(j->number, j->partsFee, j->labourFee, j->extraFee);
+    j->totalFee = total;
+    reread(row);
     return j;
+}
+
+Money ChargeForm::amountDue(const RepairJob &j)
+{
+    return RepairFees::amountDue(RepairFees::total(j.partsFee, j.labourFee, j.extraFee), j.prepayment);
+}
+
+ChargeForm::PanelTexts ChargeForm::panelTexts(const std::optional<RepairJob> &job)
+{
+    if (!job)
+        return {};
+    return {job->charged.toText(), job->invoiceNumber, job->paymentMethod, job->remarks};
 }
 
 void ChargeForm::savePanel(int row, const PanelTexts &texts)
@@ -122,8 +134,7 @@ ChargeForm::ChargeOutcome ChargeForm::confirmCharge(int row, const ChargeInput &
         ctx().prompt().warning(ChargedNotNumberMessage);
         return ChargeOutcome::BadAmount;
     }
-    const Money due = RepairFees::amountDue(RepairFees::total(j->partsFee, j->labourFee, j->extraFee), j->prepayment);
-    if (*charged != due && !ctx().prompt().askYesNo(MismatchQuestion, QString())) {
+    if (*charged != amountDue(*j) && !ctx().prompt().askYesNo(MismatchQuestion, QString())) {
         ctx().prompt().information(DeclinedMessage);
         return ChargeOutcome::Declined;
     }
@@ -133,4 +144,17 @@ ChargeForm::ChargeOutcome ChargeForm::confirmCharge(int row, const ChargeInput &
         return ChargeOutcome::Refused;
     ctx().prompt().information(EndedMessage);
     return ChargeOutcome::Charged;
+}
+
+ChargeForm::Field ChargeForm::refocus(ChargeOutcome outcome)
+{
+    switch (outcome) {
+    case ChargeOutcome::Unsettled:
+        return Field::Settle;
+    case ChargeOutcome::BadAmount:
+    case ChargeOutcome::Declined:
+        return Field::Charged;
+    default:
+        return Field::None;
+    }
 }

@@ -35,8 +35,14 @@ public:
 
     ChargeForm(AppContext &ctx, RightsTable::Access access = RightsTable::Access::Full);
 
-    // The current row's job with "费用合计" = the sum of its fees, written when it differs.
+    // The panel's boxes besides the fees, as the focus names them.
+    enum class Field { None, Received, Due, Charged, Invoice, Method, Remarks, Settle, Charge };
+
+    // The current row's job with "费用合计" = the sum of its fees: read, then written when the
+    // stored total differs.
     std::optional<RepairJob> current(int row);
+    // "应  收:", shown and checked against the amount charged: the sum of the fees less the prepayment.
+    static Money amountDue(const RepairJob &job);
 
     // The panel's texts besides the fees, as typed.
     struct PanelTexts
@@ -46,6 +52,8 @@ public:
         QString paymentMethod; // empty: none chosen
         QString remarks;
     };
+    // What the panel shows of a job (none: empty).
+    static PanelTexts panelTexts(const std::optional<RepairJob> &job);
     // What the panel lets the operator change in the job's state, written where it differs from
     // the job (leaving the job or the screen): amount charged and invoice number while it awaits
     // its charge (an amount that is not a number is not kept), payment method and remarks until
@@ -55,13 +63,10 @@ public:
     // "确认结算": true when the job moved on (the panel then takes the amount charged).
     bool confirmSettlement(int row);
 
-    // What the panel holds when "确认收费" is pressed.
-    struct ChargeInput
+    // What the panel holds when "确认收费" is pressed: its texts ("实  收：" empty reads 0) and
+    // "返回日期：".
+    struct ChargeInput : PanelTexts
     {
-        QString charged; // "实  收："; empty reads 0
-        QString invoiceNumber;
-        QString paymentMethod;
-        QString remarks;
         QDate endDate;
     };
     enum class ChargeOutcome {
@@ -73,4 +78,7 @@ public:
         Charged,
     };
     ChargeOutcome confirmCharge(int row, const ChargeInput &input);
+    // Where the focus goes after "确认收费" did not charge: "确认结算" to settle first, "实  收："
+    // for an amount refused or declined; None otherwise.
+    static Field refocus(ChargeOutcome outcome);
 };

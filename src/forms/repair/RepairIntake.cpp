@@ -23,11 +23,11 @@ bool RepairIntake::refuse(const QString &message) const
 bool RepairIntake::start(Values &v) const
 {
     v.handledBy = m_ctx.OperatorName;
+    v.intakeDate = m_ctx.today();
     const NumberProposal proposal = RepairNumbers(m_ctx.database()).GenerateRepairNumber(m_ctx.today());
     if (!proposal.ok())
         return refuse(proposal.error);
     v.number = proposal.number;
-    v.intakeDate = m_ctx.today();
     return true;
 }
 

@@ -60,7 +60,7 @@ public:
     // Shows the warning; always false.
     bool refuse(const QString &message) const;
 
-    // On show: operator, proposed number and today; false when the number could not be made
+    // On show: operator, today and the proposed number; false when the number could not be made
     // (its message shown; the number keeps its previous text).
     bool start(Values &v) const;
     // "新建": the customer and item of the last job emptied, not registered any more.

@@ -68,16 +68,19 @@ void SaleForm::open()
     date = m_ctx.today();
 }
 
+bool SaleForm::checkCustomer() const
+{
+    const QString name = customer.trimmed();
+    if (!name.isEmpty() && GbkText::fits(name, MaxTextBytes))
+        return true;
+    m_ctx.prompt().warning(name.isEmpty() ? EmptyName : LongName);
+    return false;
+}
+
 bool SaleForm::lookUpCustomer()
 {
-    if (customer.trimmed().isEmpty()) {
-        m_ctx.prompt().warning(EmptyName);
+    if (!checkCustomer())
         return false;
-    }
-    if (!GbkText::fits(customer.trimmed(), MaxTextBytes)) {
-        m_ctx.prompt().warning(LongName);
-        return false;
-    }
     if (const auto found = CustomerStore(m_ctx.database()).find(customer.trimmed())) {
         customerClass = found->customerClass;
         phone = found->phone;
@@ -128,48 +131,46 @@ void SaleForm::updateTotals()
     due = received = Money::fromUnits(sum).toText();
 }
 
-SaleForm::Field SaleForm::sell()
+SaleForm::Field SaleForm::checkHeader() const
 {
     Prompter &p = m_ctx.prompt();
-    Database &db = m_ctx.database();
-    m_refusedLine = -1;
     const QString saleNumber = number.trimmed();
     if (saleNumber.isEmpty()) {
         p.warning(QStringLiteral("业务编号不能为空！"));
         return Field::Number;
     }
-    if (SalesStore(db).numberUsed(saleNumber)) {
+    if (SalesStore(m_ctx.database()).numberUsed(saleNumber)) {
         p.warning(QStringLiteral("业务编号已经存在！"));
         return Field::Number;
     }
-    if (customer.trimmed().isEmpty()) {
-        p.warning(EmptyName);
+    // The checks Enter runs in these fields.
+    if (!checkCustomer())
         return Field::Customer;
-    }
-    if (!GbkText::fits(customer.trimmed(), MaxTextBytes)) {
-        p.warning(LongName);
-        return Field::Customer;
-    }
-    if (!CustomerStore(db).followsUp(customerClass)) {
-        p.warning(NoClass);
+    if (!checkClass())
         return Field::CustomerClass;
-    }
-    if (!GbkText::fits(phone.trimmed(), MaxTextBytes)) {
-        p.warning(LongPhone);
+    if (!checkPhone())
         return Field::Phone;
-    }
-    const auto dueAmount = Money::parse(due);
-    if (!dueAmount) {
+    if (!Money::parse(due)) {
         p.warning(QStringLiteral("应付款应该为数字！"));
         return Field::Due;
     }
-    const auto receivedAmount = Money::parse(received);
-    if (!receivedAmount) {
+    if (!Money::parse(received)) {
         p.warning(QStringLiteral("实收款应该为数字！"));
         return Field::Received;
     }
     if (received != due && !p.confirm(QStringLiteral("实收款和应收款不符，请确认！")))
         return Field::Received;
+    return Field::None;
+}
+
+SaleForm::Field SaleForm::sell()
+{
+    Prompter &p = m_ctx.prompt();
+    Database &db = m_ctx.database();
+    m_refusedLine = -1;
+    // Check pass: the header, then every line; nothing is written before all passed.
+    if (const Field refused = checkHeader(); refused != Field::None)
+        return refused;
 
     // Every line before anything is written: up to the first line without a part number; an
     // empty number cell counts 0.
@@ -224,14 +225,14 @@ SaleForm::Field SaleForm::sell()
     }
 
     Sale sale;
-    sale.number = saleNumber;
+    sale.number = number.trimmed();
     sale.handledBy = handledBy.trimmed();
     sale.customer = name;
     sale.date = date;
     sale.customerClass = customerClass;
     sale.phone = phone.trimmed();
-    sale.due = *dueAmount;
-    sale.received = *receivedAmount;
+    sale.due = *Money::parse(due);
+    sale.received = *Money::parse(received);
     sale.invoiceNumber = invoice;
     try {
         SalesStore(db).sell(sale, saleLines, newCustomer, m_ctx.today());

@@ -37,8 +37,9 @@ public:
     void open();
     const QStringList &classes() const { return m_classes; }
 
-    // Enter in "客户名称：": false (message shown) for an empty or too long name; a customer in
-    // the directory fills class and phone.
+    // "客户名称：": false (message shown) for an empty or too long name.
+    bool checkCustomer() const;
+    // Enter in "客户名称：": the check; a customer in the directory fills class and phone.
     bool lookUpCustomer();
     // The customer chosen in the picker.
     void takeCustomer(const CustomerRecord &c);
@@ -59,6 +60,9 @@ public:
     int refusedLine() const { return m_refusedLine; }
 
 private:
+    // The header's checks in screen order, the field checks included; the first refused, or None.
+    Field checkHeader() const;
+
     QStringList m_classes;
     int m_refusedLine = -1;
 };

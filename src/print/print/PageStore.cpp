@@ -2,90 +2,124 @@
 
 #include "print/print/ReportEngine.h"
 
-#include <QElapsedTimer>
-#include <QThread>
+#include <QTimer>
+
+namespace {
+constexpr int KeptPages = 8;
+}
 
 PageStore::PageStore(const QString &documentName, QObject *parent) : QObject(parent), m_name(documentName) {}
 
-PageStore::~PageStore()
-{
-    m_cancel = true;
-    if (m_worker.joinable())
-        m_worker.join();
-}
+PageStore::~PageStore() = default;
 
 void PageStore::start(const ReportLayout &layout)
 {
-    if (m_worker.joinable())
+    if (m_layout)
         return;
-    m_worker = std::thread([this, layout] {
-        QElapsedTimer timer;
-        timer.start();
-        ReportEngine::generate(layout, [this](ReportPage &&page) {
-            if (m_cancel)
-                return false;
-            int count;
-            {
-                QMutexLocker lock(&m_mutex);
-                m_pages.append(std::move(page));
-                count = int(m_pages.size());
-            }
-            emit progress(count);
-            return !m_cancel.load();
-        });
-        m_elapsedMs = timer.elapsed();
+    m_layout = layout;
+    if (!layout.source) {
+        m_plan = PagePlan::of(*m_layout, layout.rows.size());
+        emit progress(pageCount());
         finish();
-    });
+        return;
+    }
+    // Page 1 needs its own rows only; one more tells whether there are others to count.
+    const int first = PagePlan::firstPageRows(layout);
+    QList<QStringList> rows = layout.source->rows(0, first + 1);
+    if (rows.size() <= first) {
+        m_plan = PagePlan::of(*m_layout, rows.size());
+    } else {
+        rows.removeLast();
+        m_plan = PagePlan::of(*m_layout, first + 1); // page 1 as it is in any longer document
+        m_counting = true;
+    }
+    m_kept.insert(0, ReportEngine::page(*m_layout, m_plan, 0, rows));
+    m_keptOrder.append(0);
+    emit progress(1);
+    if (m_counting)
+        QTimer::singleShot(0, this, [this] { count(); });
+    else
+        finish();
+}
+
+void PageStore::count()
+{
+    if (!m_counting)
+        return;
+    m_counting = false;
+    try {
+        const PagePlan plan = PagePlan::of(*m_layout, m_layout->source->count());
+        if (plan.rowsOn(0) != m_plan.rowsOn(0) || plan.pageCount() == 1) {
+            // The rows changed since page 1 was made: it is made again when asked.
+            m_kept.clear();
+            m_keptOrder.clear();
+        }
+        m_plan = plan;
+    } catch (...) {
+        m_error = std::current_exception();
+        emit failed();
+    }
+    emit progress(pageCount());
+    finish();
 }
 
 void PageStore::append(const ReportPage &page)
 {
-    int count;
-    {
-        QMutexLocker lock(&m_mutex);
-        m_pages.append(page);
-        count = int(m_pages.size());
-    }
-    emit progress(count);
+    m_appended.append(page);
+    emit progress(pageCount());
 }
 
 void PageStore::finish()
 {
-    if (m_finished.exchange(true))
+    if (m_finished)
         return;
+    m_finished = true;
     emit finished();
 }
 
 int PageStore::pageCount() const
 {
-    QMutexLocker lock(&m_mutex);
-    return int(m_pages.size());
+    if (!m_layout)
+        return int(m_appended.size());
+    return m_counting ? 1 : m_plan.pageCount();
 }
 
-bool PageStore::isFinished() const
+ReportPage PageStore::make(int index) const
 {
-    return m_finished.load();
+    if (!m_layout)
+        return index >= 0 && index < m_appended.size() ? m_appended.at(index) : ReportPage();
+    if (index < 0 || index >= pageCount())
+        return ReportPage();
+    return ReportEngine::page(*m_layout, m_plan, index, ReportEngine::rowsOf(*m_layout, m_plan, index));
 }
 
 ReportPage PageStore::page(int index) const
 {
-    QMutexLocker lock(&m_mutex);
-    return index >= 0 && index < m_pages.size() ? m_pages.at(index) : ReportPage();
+    if (!m_layout)
+        return make(index);
+    if (const auto it = m_kept.constFind(index); it != m_kept.constEnd())
+        return *it;
+    ReportPage made = make(index);
+    if (index < 0 || index >= pageCount())
+        return made;
+    m_kept.insert(index, made);
+    m_keptOrder.append(index);
+    if (m_keptOrder.size() > KeptPages)
+        m_kept.remove(m_keptOrder.takeFirst());
+    return made;
 }
 
-QList<ReportPage> PageStore::pages() const
+bool PageStore::forEachPage(const std::function<bool(const ReportPage &page, int index)> &sink) const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_pages;
-}
-
-bool PageStore::waitForFinished(int timeoutMs) const
-{
-    QDeadlineTimer deadline(timeoutMs < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(timeoutMs));
-    while (!m_finished.load()) {
-        if (deadline.hasExpired())
+    const int n = pageCount();
+    for (int i = 0; i < n; ++i)
+        if (!sink(make(i), i))
             return false;
-        QThread::msleep(1);
-    }
     return true;
+}
+
+bool PageStore::waitForFinished(int)
+{
+    count();
+    return m_finished;
 }

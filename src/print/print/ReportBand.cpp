@@ -32,6 +32,16 @@ ReportItem &ReportBand::box(double x, double y, double w, double h)
     return items.last();
 }
 
+ReportItem &ReportBand::image(double x, double y, double w, double h, const QImage &picture)
+{
+    ReportItem item;
+    item.kind = ReportItem::Kind::Image;
+    item.rect = QRectF(x, y, w, h);
+    item.image = picture;
+    items.append(item);
+    return items.last();
+}
+
 double ReportBand::pairs(double y, const QList<Pair> &list, int perRow, double width, double captionWidth,
                          double rowHeight, double pt)
 {

@@ -18,6 +18,7 @@ public:
     ReportItem &cell(double x, double y, double w, double h, const QString &text);
     ReportItem &line(double x1, double y1, double x2, double y2);
     ReportItem &box(double x, double y, double w, double h);
+    ReportItem &image(double x, double y, double w, double h, const QImage &image);
 
     // A ruled grid of caption/value pairs, perRow pairs a row across width, starting at y;
     // returns the y below it.

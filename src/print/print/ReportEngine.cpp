@@ -4,67 +4,45 @@
 
 namespace {
 
-class Paginator
+const QString PageMark = QStringLiteral("{page}");
+
+// Makes one page: its bands and rows as drawing commands.
+class PageMaker
 {
 public:
-    Paginator(const ReportLayout &layout, const ReportEngine::PageSink &sink) : m_layout(layout), m_sink(sink) {}
+    PageMaker(const ReportLayout &layout, const PagePlan &plan, int index) : m_layout(layout), m_plan(plan), m_index(index)
+    {
+        m_page.size = layout.pageSize;
+        m_page.fontFamily = layout.fontFamily;
+        m_y = layout.margins.top();
+    }
 
-    int run()
+    ReportPage make(const QList<QStringList> &rows)
     {
         const ReportLayout &l = m_layout;
-        openPage();
-        place(l.title);
+        if (m_index == 0)
+            place(l.title);
         const bool record = !l.detail.isEmpty();
-        const double rowHeight = record ? l.detail.height : l.rowHeight;
+        if (m_plan.hasColumnHeader(m_index) && (record || !l.columns.isEmpty()))
+            placeColumnHeader();
         if (record)
             compileRecord();
-        if (record || !l.columns.isEmpty())
-            placeColumnHeader();
-        for (const QStringList &row : l.rows) {
-            if (m_stopped)
-                return m_made;
-            if (m_y + rowHeight > bottom() + 0.001) {
-                closePage();
-                openPage();
-                placeColumnHeader();
-            }
+        const int count = qMin<int>(int(rows.size()), m_plan.rowsOn(m_index));
+        for (int i = 0; i < count; ++i) {
             if (record)
-                placeRecord(row);
+                placeRecord(rows[i]);
             else
-                placeRow(row);
+                placeCells(rows[i], l.rowHeight, false);
         }
-        if (!l.summary.isEmpty() && m_y + l.summary.height > bottom() + 0.001) {
-            closePage();
-            openPage();
-        }
-        place(l.summary);
-        closePage();
-        return m_made;
+        if (m_plan.hasSummary(m_index))
+            place(l.summary);
+        placeAt(l.pageFooter, l.contentBottom() - l.pageFooter.height);
+        return std::move(m_page);
     }
 
 private:
-    double bottom() const { return m_layout.contentBottom() - m_layout.pageFooter.height; }
     double left() const { return m_layout.margins.left(); }
-
-    void openPage()
-    {
-        m_page = ReportPage();
-        m_page.size = m_layout.pageSize;
-        m_page.fontFamily = m_layout.fontFamily;
-        m_y = m_layout.margins.top();
-        ++m_number;
-    }
-
-    void closePage()
-    {
-        if (m_stopped)
-            return;
-        const double y = m_layout.contentBottom() - m_layout.pageFooter.height;
-        placeAt(m_layout.pageFooter, y);
-        ++m_made;
-        if (!m_sink(std::move(m_page)))
-            m_stopped = true;
-    }
+    QString number() const { return QString::number(m_index + 1); }
 
     void place(const ReportBand &band)
     {
@@ -74,20 +52,22 @@ private:
 
     void placeAt(const ReportBand &band, double y)
     {
-        const QString page = QString::number(m_number);
         for (const ReportItem &item : band.items) {
             ReportOp op;
-            op.kind = item.kind == ReportItem::Kind::Text ? ReportOp::Kind::Text
-                      : item.kind == ReportItem::Kind::Line ? ReportOp::Kind::Line
-                                                            : ReportOp::Kind::Box;
+            switch (item.kind) {
+            case ReportItem::Kind::Text: op.kind = ReportOp::Kind::Text; break;
+            case ReportItem::Kind::Line: op.kind = ReportOp::Kind::Line; break;
+            case ReportItem::Kind::Box: op.kind = ReportOp::Kind::Box; break;
+            case ReportItem::Kind::Image: op.kind = ReportOp::Kind::Image; break;
+            }
             op.rect = item.rect.translated(left(), y);
-            op.text = item.text.contains(QLatin1String("{page}")) ? QString(item.text).replace(QLatin1String("{page}"), page)
-                                                                   : item.text;
+            op.text = item.text.contains(PageMark) ? QString(item.text).replace(PageMark, number()) : item.text;
             op.pt = float(item.pt);
             op.bold = item.bold;
             op.align = item.align;
             op.frame = item.frame;
             op.wrap = item.wrap;
+            op.image = item.image;
             m_page.ops.append(std::move(op));
         }
     }
@@ -134,13 +114,11 @@ private:
             QString text;
             for (const auto &[field, literal] : parts)
                 text += field < 0 ? literal : row.value(field);
-            if (text.contains(QLatin1String("{page}")))
-                text.replace(QLatin1String("{page}"), QString::number(m_number));
+            if (text.contains(PageMark))
+                text.replace(PageMark, number());
             m_page.ops[first + i].text = text;
         }
     }
-
-    void placeRow(const QStringList &row) { placeCells(row, m_layout.rowHeight, false); }
 
     void placeCells(const QStringList &texts, double height, bool bold)
     {
@@ -162,20 +140,43 @@ private:
     }
 
     const ReportLayout &m_layout;
-    const ReportEngine::PageSink &m_sink;
+    const PagePlan &m_plan;
+    const int m_index;
     ReportPage m_page;
     double m_y = 0;
-    int m_number = 0;
-    int m_made = 0;
     QList<QList<QPair<int, QString>>> m_record;
-    bool m_stopped = false;
 };
 
 } // namespace
 
+ReportPage ReportEngine::page(const ReportLayout &layout, const PagePlan &plan, int index, const QList<QStringList> &rows)
+{
+    return PageMaker(layout, plan, index).make(rows);
+}
+
+QList<QStringList> ReportEngine::rowsOf(const ReportLayout &layout, const PagePlan &plan, int index)
+{
+    const int n = plan.rowsOn(index);
+    if (n <= 0)
+        return {};
+    const qint64 first = plan.firstRow(index);
+    if (layout.source)
+        return layout.source->rows(first, n);
+    return layout.rows.mid(qsizetype(first), n);
+}
+
+qint64 ReportEngine::rowCount(const ReportLayout &layout)
+{
+    return layout.source ? layout.source->count() : layout.rows.size();
+}
+
 int ReportEngine::generate(const ReportLayout &layout, const PageSink &sink)
 {
-    return Paginator(layout, sink).run();
+    const PagePlan plan = PagePlan::of(layout, rowCount(layout));
+    for (int i = 0; i < plan.pageCount(); ++i)
+        if (!sink(page(layout, plan, i, rowsOf(layout, plan, i))))
+            return i + 1;
+    return plan.pageCount();
 }
 
 QList<ReportPage> ReportEngine::generateAll(const ReportLayout &layout)

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
-// One thing a band draws: a text in a rectangle (optionally framed), a line or a box.
+// One thing a band draws: a text in a rectangle (optionally framed), a line, a box or a picture
+// (a chart) scaled into its rectangle.
 // Rectangles are in millimetres from the band's top-left corner inside the page margins.
 // Texts may hold "{page}", replaced by the page number when the page is made.
 struct ReportItem
 {
-    enum class Kind { Text, Line, Box };
+    enum class Kind { Text, Line, Box, Image };
 
     Kind kind = Kind::Text;
     QRectF rect;
@@ -19,6 +21,7 @@ struct ReportItem
     int align = Qt::AlignLeft | Qt::AlignVCenter;
     bool frame = false;
     bool wrap = false;
+    QImage image; // Kind::Image
 
     // Fluent setters so a layout reads as one line per item.
     ReportItem &size(double points) { pt = points; return *this; }

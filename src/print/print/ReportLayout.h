@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/app/RowSource.h"
 #include "print/print/ReportBand.h"
 
 #include <QMarginsF>
 #include <QSizeF>
 #include <QStringList>
+#include <memory>
 
 // A column of the detail band: its caption in the column-header band, width in millimetres.
 struct ReportColumn
@@ -18,8 +20,9 @@ struct ReportColumn
 // A banded document: page format, a title band printed once at the top of the first page, a
 // column-header band (the column captions) at the top of the detail on every page, a detail band
 // repeated for each row of data (a table line or a record band), a summary band printed once
-// after the last row, and a page footer on every page. Plain data, copied to the worker thread
-// that makes the pages. A document is a function that fills one of these, for example:
+// after the last row, and a page footer on every page. Every row is as tall as the next, so where
+// each page starts follows from the number of rows alone and any page can be made by itself
+// (see PagePlan). A document is a function that fills one of these, for example:
 //
 //     ReportLayout l;
 //     l.title.text(0, 0, 190, 10, shop + "客户清单").size(16).heavy().centre();
@@ -49,6 +52,9 @@ public:
     ReportBand detail;
     QStringList fields;
     QList<QStringList> rows;
+    // A long list's rows where they are kept, read a page at a time, instead of rows (a list of
+    // every customer): the document then never holds more than the pages being made.
+    std::shared_ptr<RowSource> source;
     double rowHeight = 6;
     double captionHeight = 6;
     double detailPt = 9;

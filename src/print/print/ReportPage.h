@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QSizeF>
@@ -8,7 +9,7 @@
 // One drawing command of a made page, in millimetres from the page's top-left corner.
 struct ReportOp
 {
-    enum class Kind : quint8 { Text, Line, Box };
+    enum class Kind : quint8 { Text, Line, Box, Image };
     Kind kind = Kind::Text;
     bool bold = false;
     bool wrap = false;
@@ -17,6 +18,7 @@ struct ReportOp
     float pt = 10.5f;
     QRectF rect; // for a line: from topLeft to bottomRight
     QString text;
+    QImage image; // Kind::Image, drawn scaled into rect
 };
 
 // A made page: a display list that any paint device can replay at any scale. Made off the

@@ -69,6 +69,10 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
         case ReportOp::Kind::Box:
             painter.drawRect(r);
             break;
+        case ReportOp::Kind::Image:
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(r, op.image);
+            break;
         case ReportOp::Kind::Text:
             if (op.frame)
                 painter.drawRect(r);
@@ -104,27 +108,52 @@ void ReportPainter::paint(QPainter &painter, const ReportPage &page, const QRect
     painter.restore();
 }
 
+ReportPainter::Pages ReportPainter::allOf(const QList<ReportPage> &pages)
+{
+    return [pages](const std::function<bool(const ReportPage &, int)> &sink) {
+        for (int i = 0; i < pages.size(); ++i)
+            if (!sink(pages[i], i))
+                return false;
+        return true;
+    };
+}
+
 bool ReportPainter::render(const QList<ReportPage> &pages, QPagedPaintDevice &device)
 {
-    if (pages.isEmpty())
-        return false;
-    device.setPageLayout(QPageLayout(pageSizeOf(pages.first()), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    return !pages.isEmpty() && render(allOf(pages), device);
+}
+
+bool ReportPainter::render(const Pages &pages, QPagedPaintDevice &device)
+{
     QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    for (int i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
-            if (pages[i].size != pages[i - 1].size)
-                device.setPageSize(pageSizeOf(pages[i]));
+    QSizeF previous;
+    bool any = false;
+    const bool complete = pages([&](const ReportPage &page, int) {
+        if (!any) {
+            device.setPageLayout(QPageLayout(pageSizeOf(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+            if (!painter.begin(&device))
+                return false;
+            any = true;
+        } else {
+            if (page.size != previous)
+                device.setPageSize(pageSizeOf(page));
             device.newPage();
         }
-        const QRectF full(0, 0, device.width(), device.height());
-        paint(painter, pages[i], full);
-    }
-    return painter.end();
+        previous = page.size;
+        paint(painter, page, QRectF(0, 0, device.width(), device.height()));
+        return true;
+    });
+    if (!any)
+        return false;
+    return painter.end() && complete;
 }
 
 bool ReportPainter::writePdf(const QList<ReportPage> &pages, const QString &path, const QString &title)
+{
+    return !pages.isEmpty() && writePdf(allOf(pages), path, title);
+}
+
+bool ReportPainter::writePdf(const Pages &pages, const QString &path, const QString &title)
 {
     {
         QFile probe(path);

@@ -1,17 +1,18 @@
 #include "ui/app/TForm_storeroomList.h"
 
 #include "forms/app/AppContext.h"
-#include "ui/kit/GridLook.h"
+#include "forms/lists/RowListModel.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListPage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScopedValueRollback>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,13 +26,10 @@ TForm_storeroomList::TForm_storeroomList(AppContext &ctx, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("用户管理"));
     auto *layout = new QVBoxLayout(this);
-    grid = new QTableWidget(0, 4, this);
-    grid->setHorizontalHeaderLabels({QStringLiteral("姓名"), QStringLiteral("用户名"), QStringLiteral("密码"), QStringLiteral("权限")});
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setAccessibleName(QStringLiteral("用户列表"));
-    GridLook::apply(grid);
+    m_rows = new RowListModel({{{}, QStringLiteral("姓名")}, {{}, QStringLiteral("用户名")}, {{}, QStringLiteral("密码")},
+                               {{}, QStringLiteral("权限")}},
+                              this);
+    grid = ListPage::readOnlyList(m_rows, QStringLiteral("用户列表"), this);
     layout->addWidget(grid, 1);
 
     loginEdit = new QLineEdit(this);
@@ -63,8 +61,10 @@ TForm_storeroomList::TForm_storeroomList(AppContext &ctx, QWidget *parent)
     layout->addLayout(buttons);
     resize(560, 420);
 
-    connect(grid, &QTableWidget::currentCellChanged, this, [this](int row) {
-        m_form.select(row);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (m_filling)
+            return;
+        m_form.select(current.isValid() ? current.row() : -1);
         showFields();
     });
 
@@ -121,17 +121,13 @@ void TForm_storeroomList::browse()
 
 void TForm_storeroomList::fillGrid()
 {
-    const QSignalBlocker block(grid);
-    const auto &rows = m_form.rows();
-    grid->setRowCount(int(rows.size()));
-    for (int i = 0; i < rows.size(); ++i) {
-        const Operator &op = rows[i];
-        const QStringList cells{op.name, op.loginName, op.password, op.role};
-        for (int c = 0; c < cells.size(); ++c)
-            grid->setItem(i, c, new QTableWidgetItem(cells[c]));
-    }
+    const QScopedValueRollback filling(m_filling, true);
+    QList<QStringList> rows;
+    for (const Operator &op : m_form.rows())
+        rows << QStringList{op.name, op.loginName, op.password, op.role};
+    m_rows->setRows(std::move(rows));
     if (m_form.current() >= 0)
-        grid->setCurrentCell(m_form.current(), 0);
+        grid->selectRow(m_form.current());
 }
 
 void TForm_storeroomList::showFields()

@@ -7,7 +7,8 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class RowListModel;
 class ScreenKit;
 
 // "用户管理": the operators, one edited at a time.
@@ -17,7 +18,7 @@ class TForm_storeroomList : public QDialog
 public:
     explicit TForm_storeroomList(AppContext &ctx, QWidget *parent = nullptr);
 
-    QTableWidget *grid = nullptr;
+    QTableView *grid = nullptr;
     QLineEdit *loginEdit = nullptr;
     QLineEdit *passwordEdit = nullptr;
     QLineEdit *nameEdit = nullptr;
@@ -41,6 +42,8 @@ private:
     QWidget *widgetFor(UserListForm::Field field) const;
 
     UserListForm m_form;
+    RowListModel *m_rows = nullptr;
     ScreenKit *m_keys = nullptr;
     bool m_loaded = false;
+    bool m_filling = false; // the list is being filled: its current row follows the form
 };

@@ -14,4 +14,13 @@ public:
     // Shows it centred on the desktop and paints it at once.
     static void begin();
     static void end();
+
+    // Shown for as long as it lives, however the work it covers ends.
+    struct During
+    {
+        During() { begin(); }
+        ~During() { end(); }
+        During(const During &) = delete;
+        During &operator=(const During &) = delete;
+    };
 };

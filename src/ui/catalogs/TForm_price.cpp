@@ -1,31 +1,23 @@
 #include "ui/catalogs/TForm_price.h"
 
 #include "forms/app/AppContext.h"
-#include "ui/kit/GridLook.h"
+#include "forms/lists/RowListModel.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListPage.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 TForm_price::TForm_price(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
 {
     setWindowTitle(QStringLiteral("配件定价"));
     auto *layout = new QVBoxLayout(this);
-    grid = new QTableWidget(0, 5, this);
-    grid->setHorizontalHeaderLabels({QStringLiteral("配件编号"), QStringLiteral("配件名称"), QStringLiteral("类别"),
-                                     QStringLiteral("销售价"), QStringLiteral("维修更换价")});
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->verticalHeader()->hide();
-    grid->setAccessibleName(QStringLiteral("配件价格"));
-    GridLook::apply(grid, {3, 4});
+    grid = ListPage::readOnlyList(&m_form.list(), QStringLiteral("配件价格"), this);
     layout->addWidget(grid, 1);
 
     auto *panel = new QFormLayout;
@@ -46,10 +38,8 @@ TForm_price::TForm_price(AppContext &ctx, QWidget *parent) : QDialog(parent), m_
     layout->addLayout(buttons);
     setEditing(false);
 
-    connect(grid, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
-        if (row != previous)
-            onRowChanged(row);
-    });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { onRowChanged(current.isValid() ? current.row() : -1); });
     // The list, then the two prices, then "修改[&M]"/"保存[&S]".
     m_keys = new ScreenKit(this, ctx.prompter);
     m_keys->field(grid, {}, ScreenKit::Walk::Aside);
@@ -67,20 +57,8 @@ void TForm_price::showEvent(QShowEvent *event)
         return;
     m_opened = true;
     m_keys->run([this] { m_form.open(); });
-    const QList<PartRecord> &parts = m_form.parts();
-    grid->setRowCount(int(parts.size()));
-    for (int r = 0; r < parts.size(); ++r)
-        showRow(r);
-    if (!parts.isEmpty())
-        grid->setCurrentCell(0, 0);
-}
-
-void TForm_price::showRow(int r)
-{
-    const PartRecord &p = m_form.parts().at(r);
-    const QString cells[] = {p.partNo, p.name, p.category, p.salePrice.toText(), p.repairPrice.toText()};
-    for (int c = 0; c < 5; ++c)
-        grid->setItem(r, c, new QTableWidgetItem(cells[c]));
+    if (!m_form.parts().isEmpty())
+        grid->selectRow(0);
 }
 
 void TForm_price::onRowChanged(int row)
@@ -114,12 +92,10 @@ void TForm_price::onChange()
         ScreenKit::focus(saleEdit);
         return;
     }
-    const int row = grid->currentRow();
-    if (!m_form.endChange(row, saleEdit->text(), repairEdit->text()))
+    const QModelIndex current = grid->currentIndex();
+    if (!m_form.endChange(current.isValid() ? current.row() : -1, saleEdit->text(), repairEdit->text()))
         return;
     setEditing(false);
-    if (row >= 0)
-        showRow(row);
 }
 
 void TForm_price::done(int result)

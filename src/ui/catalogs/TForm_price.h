@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class ScreenKit;
 
 // "配件定价": the price list of the parts catalog. Changed prices are stored when it closes.
@@ -19,7 +19,7 @@ public:
 
     PartsPriceListForm &form() { return m_form; }
 
-    QTableWidget *grid = nullptr;
+    QTableView *grid = nullptr;
     QLineEdit *saleEdit = nullptr;
     QLineEdit *repairEdit = nullptr;
     QLabel *latestPrice = nullptr;
@@ -35,7 +35,6 @@ private:
     void onRowChanged(int row);
     void onChange();
     void setEditing(bool editing);
-    void showRow(int row);
 
     PartsPriceListForm m_form;
     ScreenKit *m_keys = nullptr;

@@ -2,6 +2,7 @@
 
 #include "forms/app/Navigation.h"
 #include "ui/customers/TForm_customerLisr.h"
+#include "ui/customers/TForm_customerSta.h"
 #include "ui/customers/TForm_customerclass.h"
 
 using namespace Qt::StringLiterals;
@@ -23,5 +24,6 @@ void registerCustomerScreens(ScreenCatalog &c)
     c.declare({.name = u"客户目录"_s, .status = u" 客户目录"_s, .rule = Rule::need(Right::CatalogQuery), .kind = K::Dialog,
                .places = {C::treeLeaf(Navigation::CatalogGroup, 30)}, .factory = C::screen<TForm_customerLisr>()});
     c.declare({.name = u"客户情况统计"_s, .status = u" 客户情况统计"_s, .rule = Rule::need(Right::Statistics),
-               .kind = K::Dialog, .places = {C::treeLeaf(Navigation::StatisticsGroup, 50)}});
+               .kind = K::Dialog, .places = {C::treeLeaf(Navigation::StatisticsGroup, 50)},
+               .factory = C::screen<TForm_customerSta>()});
 }

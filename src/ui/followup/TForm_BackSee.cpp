@@ -3,10 +3,11 @@
 #include "core/app/DateText.h"
 #include "core/followup/FollowUpState.h"
 #include "forms/app/AppContext.h"
+#include "forms/repair/RepairPartList.h"
 #include "ui/app/TForm_waiting.h"
 #include "ui/followup/FinishedRowDelegate.h"
-#include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListPage.h"
 #include "ui/lists/ListScreen.h"
 #include "ui/repair/TForm_repairDetail.h"
 
@@ -16,14 +17,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -195,12 +194,8 @@ QWidget *TForm_BackSee::buildBusinessTabs()
         b->setFocusPolicy(Qt::NoFocus);
     }
 
-    partsGrid = new QTableWidget(0, 6);
-    partsGrid->setHorizontalHeaderLabels({QStringLiteral("配件编号"), QStringLiteral("配件"), QStringLiteral("数目"),
-                                          QStringLiteral("单价"), QStringLiteral("合计"), QStringLiteral("SN")});
-    partsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    partsGrid->verticalHeader()->hide();
-    GridLook::apply(partsGrid, {3, 4}); // price and amount
+    m_partLines = new RepairPartList(true, this);
+    partsGrid = ListPage::readOnlyList(m_partLines, PartsPage, nullptr);
     businessTabs->addTab(partsGrid, PartsPage);
 
     auto *summaryPage = new QWidget;
@@ -286,14 +281,7 @@ void TForm_BackSee::showRow(int row)
     setShown(FeePage, QStringLiteral("配件费："), money(j.partsFee));
     setShown(FeePage, QStringLiteral("附加费说明："), j.extraFeeNote);
 
-    partsGrid->setRowCount(int(d.parts.size()));
-    for (int r = 0; r < d.parts.size(); ++r) {
-        const RepairPartLine &p = d.parts.at(r);
-        const QStringList cells{p.partCode, p.partName, QString::number(p.quantity), p.unitPrice.toText(),
-                                p.total.toText(), p.serial};
-        for (int col = 0; col < cells.size(); ++col)
-            partsGrid->setItem(r, col, new QTableWidgetItem(cells.at(col)));
-    }
+    m_partLines->show(d.parts);
     summaryEdit->setPlainText(j.repairSummary);
     m_shownRemarks = j.remarks;
     remarksEdit->setPlainText(j.remarks);

@@ -13,7 +13,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class RepairPartList;
 
 // "客户回访": the visits due (refreshed as the screen opens, behind the please-wait window), the
 // visit panel where the operator records the call, the customer and the repair of the current
@@ -41,7 +42,7 @@ public:
     QTabWidget *businessTabs;
     QCheckBox *dispatchedBox;
     QCheckBox *warrantyBox;
-    QTableWidget *partsGrid;
+    QTableView *partsGrid;
     QPlainTextEdit *summaryEdit;
     QPlainTextEdit *remarksEdit;
 
@@ -74,4 +75,5 @@ private:
     FollowUpNotes m_shownNotes;
     bool m_hasRepair = false;
     QString m_shownRemarks;
+    RepairPartList *m_partLines = nullptr;
 };

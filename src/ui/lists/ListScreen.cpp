@@ -2,13 +2,12 @@
 
 #include "data/lists/ListModel.h"
 #include "forms/lists/ListForm.h"
-#include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListPage.h"
 #include "ui/lists/WarningRowsProxy.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,29 +45,10 @@ ListScreen::ListScreen(ListForm &form, ScreenKit &keys, QWidget *parent, const Q
     sortBox->setVisible(sortBox->count() > 0);
     layout->addLayout(top);
 
-    grid = new QTableView(this);
+    QAbstractItemModel *rows = &form.model();
     if (form.declaration().warningRow)
-        grid->setModel(new WarningRowsProxy(form, this));
-    else
-        grid->setModel(&form.model());
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setTabKeyNavigation(false); // a read-only list: Tab goes on to the next input
-    // Even record numbers are drawn on the tooltip colour with black text.
-    grid->setAlternatingRowColors(true);
-    QPalette pal = grid->palette();
-    pal.setColor(QPalette::AlternateBase, pal.color(QPalette::ToolTipBase));
-    pal.setColor(QPalette::Text, Qt::black);
-    grid->setPalette(pal);
-    // Fixed row heights: the grid never measures rows, however many are fetched.
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(22);
-    QList<int> money;
-    for (int i = 0; i < form.declaration().columns.size(); ++i)
-        if (form.declaration().columns.at(i).format == ListFormat::Money)
-            money << i;
-    GridLook::apply(grid, money);
+        rows = new WarningRowsProxy(form, this);
+    grid = ListPage::readOnlyList(rows, QString(), this);
     layout->addWidget(grid, 1);
 
     // A list without searches shows no search row, and starts in its grid.

@@ -3,6 +3,7 @@
 #include "forms/app/Prompter.h"
 #include "print/print/ReportLayout.h"
 #include "print/print/ReportPainter.h"
+#include "ui/app/TForm_Importprocess.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/print/PreviewPageView.h"
 
@@ -37,6 +38,9 @@ QString fileNameFrom(QString name)
     name = name.trimmed();
     return name.isEmpty() ? QStringLiteral("打印") : name;
 }
+
+// Documents longer than this show the progress window while they are printed or written.
+constexpr int LongDocument = 20;
 } // namespace
 
 TForm_Preview::TForm_Preview(Prompter &prompter, std::shared_ptr<PageStore> store, QWidget *parent)
@@ -63,11 +67,13 @@ TForm_Preview::TForm_Preview(Prompter &prompter, std::shared_ptr<PageStore> stor
         {QStringLiteral("开始打印"), &TForm_Preview::print},      {QStringLiteral("退出"), &TForm_Preview::exit},
         {QStringLiteral("导出PDF"), &TForm_Preview::exportPdf},
     };
+    // Every button runs behind the kit's boundary: a page read from the file may meet an error.
+    m_keys = new ScreenKit(this, &m_prompter);
     for (const auto &[hint, slot] : buttons) {
         QAction *a = bar->addAction(hint);
         a->setToolTip(hint);
         a->setStatusTip(hint);
-        connect(a, &QAction::triggered, this, slot);
+        connect(a, &QAction::triggered, this, [this, slot = slot] { m_keys->run([this, slot] { (this->*slot)(); }); });
         m_actions << a;
         if (hint == QStringLiteral("适合页面") || hint == QStringLiteral("最后一页") || hint == QStringLiteral("退出"))
             bar->addSeparator();
@@ -90,7 +96,7 @@ TForm_Preview::TForm_Preview(Prompter &prompter, std::shared_ptr<PageStore> stor
     // The page takes the focus; the pages turn with Page Up/Down, Home and End, Ctrl+P prints,
     // Ctrl+S exports and Escape leaves, each as its tool button does.
     m_scroll->setFocusPolicy(Qt::StrongFocus);
-    auto *keys = new ScreenKit(this, &m_prompter);
+    ScreenKit *keys = m_keys;
     keys->field(m_scroll);
     const QList<QPair<QKeySequence, void (TForm_Preview::*)()>> shortcuts = {
         {QKeySequence(Qt::Key_PageDown), &TForm_Preview::nextPage}, {QKeySequence(Qt::Key_PageUp), &TForm_Preview::previousPage},
@@ -102,7 +108,10 @@ TForm_Preview::TForm_Preview(Prompter &prompter, std::shared_ptr<PageStore> stor
 
     connect(m_store.get(), &PageStore::progress, this, &TForm_Preview::onProgress);
     connect(m_store.get(), &PageStore::finished, this, &TForm_Preview::onProgress);
-    onProgress();
+    connect(m_store.get(), &PageStore::failed, this, [this] {
+        m_keys->run([this] { std::rethrow_exception(m_store->error()); });
+    });
+    m_keys->run([this] { onProgress(); });
 }
 
 TForm_Preview::~TForm_Preview() = default;
@@ -110,7 +119,7 @@ TForm_Preview::~TForm_Preview() = default;
 void TForm_Preview::showDocument(Prompter &prompter, const ReportLayout &layout, QWidget *parent)
 {
     auto store = std::make_shared<PageStore>(layout.documentName);
-    store->start(layout);
+    store->start(layout); // page 1 now, the rest counted once the window shows
     TForm_Preview preview(prompter, store, parent);
     preview.exec();
 }
@@ -251,7 +260,7 @@ void TForm_Preview::print()
     }
     m_printer->setFullPage(true);
     m_printer->setDocName(m_store->documentName());
-    if (!ReportPainter::render(m_store->pages(), *m_printer))
+    if (!ReportPainter::render(allPages(), *m_printer))
         m_prompter.warning(NoPrinter);
 }
 
@@ -277,10 +286,29 @@ void TForm_Preview::exportPdf()
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!ReportPainter::writePdf(m_store->pages(), path, m_store->documentName()))
+    if (!ReportPainter::writePdf(allPages(), path, m_store->documentName()))
         m_prompter.error(QStringLiteral("PDF文件保存失败：") + QDir::toNativeSeparators(path));
     else
         m_prompter.information(QStringLiteral("PDF文件已保存：") + QDir::toNativeSeparators(path));
+}
+
+ReportPainter::Pages TForm_Preview::allPages()
+{
+    return [this](const std::function<bool(const ReportPage &, int)> &sink) {
+        const int count = pageCount();
+        std::unique_ptr<TForm_Importprocess> progress;
+        if (count > LongDocument) {
+            progress = std::make_unique<TForm_Importprocess>(this);
+            progress->setRange(0, count);
+            progress->show();
+        }
+        return m_store->forEachPage([&](const ReportPage &page, int index) {
+            const bool more = sink(page, index);
+            if (progress)
+                progress->setValue(index + 1);
+            return more;
+        });
+    };
 }
 
 void TForm_Preview::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/print/PageStore.h"
+#include "print/print/ReportPainter.h"
 
 #include <QDialog>
 #include <memory>
@@ -12,10 +13,13 @@ class QLabel;
 class QPrinter;
 class QScrollArea;
 class ReportLayout;
+class ScreenKit;
 
-// The print preview: pages through a document while its pages are still being made, zooms,
+// The print preview: pages through a document while its pages are still being counted, zooms,
 // sets up the printer, prints and exports a PDF file. Printing, exporting and closing wait
-// until every page has been made.
+// until every page is counted. A page is made when it is shown; printing and exporting make
+// one page after the other (the progress window shows for long documents), so a document of
+// thousands of pages is printed with the memory of one.
 class TForm_Preview : public QDialog
 {
     Q_OBJECT
@@ -63,6 +67,8 @@ private:
     void updateStatus();
     void onProgress();
     bool printerAvailable() const;
+    // The document's pages for the painter, made one by one as it paints them.
+    ReportPainter::Pages allPages();
 
     Prompter &m_prompter;
     std::shared_ptr<PageStore> m_store;
@@ -73,5 +79,6 @@ private:
     PreviewPageView *m_view = nullptr;
     QScrollArea *m_scroll = nullptr;
     QLabel *m_status = nullptr;
+    ScreenKit *m_keys = nullptr;
     QList<QAction *> m_actions;
 };

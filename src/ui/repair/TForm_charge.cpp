@@ -1,6 +1,5 @@
 #include "ui/repair/TForm_charge.h"
 
-#include "core/repair/RepairFees.h"
 #include "forms/app/AppContext.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
@@ -90,20 +89,26 @@ TForm_charge::TForm_charge(AppContext &ctx, RightsTable::Access access, QWidget 
     // The keyboard: the search bar and the list, then the panel. Enter walks 材料费 → 维修费 →
     // 附加费 → "确认结算", writing the fees; Enter in 实收 moves to "确认收费" when it is enabled.
     using Step = ScreenKit::Step;
+    using F = ChargeForm::Field;
     m_keys->route(partsFeeEdit, feeRoute());
     m_keys->route(labourFeeEdit, feeRoute());
     m_keys->route(extraFeeEdit, feeRoute(settleButton));
     m_keys->field(totalEdit);
-    m_keys->field(receivedEdit);
-    m_keys->field(dueEdit);
-    m_keys->route(chargedEdit, [this] { return chargeButton->isEnabled() ? Step::to(chargeButton) : Step::next(); });
-    m_keys->field(invoiceEdit);
-    m_keys->field(methodBox);
-    m_keys->field(endDateEdit);
-    m_keys->field(remarksEdit);
+    m_fields.field(receivedEdit, [this] { return m_job ? m_job->prepayment.toText() : QString(); }, {}).as(F::Received);
+    m_fields.field(dueEdit, [this] { return m_job ? ChargeForm::amountDue(*m_job).toText() : QString(); }, {})
+        .as(F::Due);
+    m_fields.field(chargedEdit, &m_boxes.charged).as(F::Charged).check([this] {
+        return chargeButton->isEnabled() ? Step::to(chargeButton) : Step::next();
+    });
+    m_fields.field(invoiceEdit, &m_boxes.invoiceNumber).as(F::Invoice);
+    m_fields.field(methodBox, &m_boxes.paymentMethod).as(F::Method);
+    m_keys->field(endDateEdit); // the screen's own, kept from job to job: read when charging
+    m_fields.field(remarksEdit, &m_boxes.remarks).as(F::Remarks);
     m_keys->button(settleButton, [this] { onSettle(); });
     m_keys->button(chargeButton, [this] { onCharge(); });
     m_keys->button(printButton, [this] { onPrint(); });
+    m_fields.target(F::Settle, settleButton);
+    m_fields.target(F::Charge, chargeButton);
     // Leaving a fee box writes the fees, the total following.
     watchEdits({partsFeeEdit, labourFeeEdit, extraFeeEdit});
 
@@ -130,20 +135,15 @@ std::optional<RepairJob> TForm_charge::readJob(int row)
 void TForm_charge::showFees()
 {
     RepairQueueScreen::showFees();
-    const bool any = m_job.has_value();
-    const RepairJob j = m_job.value_or(RepairJob{});
-    receivedEdit->setText(any ? j.prepayment.toText() : QString());
-    dueEdit->setText(any ? RepairFees::amountDue(j.totalFee, j.prepayment).toText() : QString());
+    m_fields.show(ChargeForm::Field::Received);
+    m_fields.show(ChargeForm::Field::Due);
 }
 
 void TForm_charge::showJob()
 {
-    const RepairJob j = m_job.value_or(RepairJob{});
-    showFees();
-    chargedEdit->setText(m_job ? j.charged.toText() : QString());
-    invoiceEdit->setText(j.invoiceNumber);
-    methodBox->setCurrentIndex(methodBox->findText(j.paymentMethod));
-    remarksEdit->setPlainText(j.remarks);
+    static_cast<ChargeForm::PanelTexts &>(m_boxes) = ChargeForm::panelTexts(m_job);
+    RepairQueueScreen::showFees();
+    m_fields.show();
     applyPanel();
 }
 
@@ -164,9 +164,8 @@ void TForm_charge::applyPanel()
 
 void TForm_charge::saveEdits()
 {
-    m_form.savePanel(m_row, {chargedEdit->text(), invoiceEdit->text(),
-                             methodBox->currentIndex() >= 0 ? methodBox->currentText() : QString(),
-                             remarksEdit->toPlainText()});
+    m_fields.read();
+    m_form.savePanel(m_row, m_boxes);
 }
 
 void TForm_charge::leaveEdit()
@@ -184,7 +183,7 @@ void TForm_charge::onSettle()
         return;
     m_job = m_form.job(row);
     applyPanel();
-    ScreenKit::focus(chargedEdit);
+    m_fields.focus(ChargeForm::Field::Charged);
 }
 
 void TForm_charge::onCharge()
@@ -192,29 +191,17 @@ void TForm_charge::onCharge()
     const int row = currentRow();
     if (row < 0)
         return;
-    const ChargeForm::ChargeOutcome outcome =
-        m_form.confirmCharge(row, {chargedEdit->text(), invoiceEdit->text(),
-                                   methodBox->currentIndex() >= 0 ? methodBox->currentText() : QString(),
-                                   remarksEdit->toPlainText(), endDateEdit->date()});
-    using O = ChargeForm::ChargeOutcome;
-    switch (outcome) {
-    case O::Nothing:
-    case O::Refused:
-        break;
-    case O::Unsettled:
-        ScreenKit::focus(settleButton);
-        break;
-    case O::BadAmount:
-    case O::Declined:
-        ScreenKit::focus(chargedEdit);
-        break;
-    case O::Charged:
-        m_job = m_form.job(row);
-        showJob();
-        raise();
-        activateWindow();
-        break;
+    m_fields.read();
+    m_boxes.endDate = endDateEdit->date();
+    const ChargeForm::ChargeOutcome outcome = m_form.confirmCharge(row, m_boxes);
+    if (outcome != ChargeForm::ChargeOutcome::Charged) {
+        m_fields.focus(ChargeForm::refocus(outcome));
+        return;
     }
+    m_job = m_form.job(row);
+    showJob();
+    raise();
+    activateWindow();
 }
 
 void TForm_charge::onPrint()

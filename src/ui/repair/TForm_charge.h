@@ -2,6 +2,7 @@
 
 #include "forms/repair/ChargeForm.h"
 #include "print/repair/ChargeListFees.h"
+#include "ui/kit/FieldMap.h"
 #include "ui/repair/RepairQueueScreen.h"
 
 #include <functional>
@@ -51,4 +52,8 @@ private:
 
     ChargeForm m_form;
     ChargeForm::Panel m_panel = ChargeForm::Panel::None;
+    // The panel's boxes besides the fees and the end date: what the shown job holds, then what
+    // the operator typed.
+    ChargeForm::ChargeInput m_boxes;
+    FieldMap m_fields{m_keys};
 };

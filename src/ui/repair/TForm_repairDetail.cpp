@@ -3,20 +3,20 @@
 #include "core/app/DateText.h"
 #include "forms/app/AppContext.h"
 #include "forms/repair/RepairInput.h"
-#include "ui/kit/GridLook.h"
+#include "forms/repair/RepairPartList.h"
 #include "ui/kit/ScreenKit.h"
+#include "ui/lists/ListPage.h"
 #include "ui/print/RepairDocuments.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,112 +24,154 @@ const QString JobPage = QStringLiteral("业务情况");
 const QString CustomerPage = QStringLiteral("客户情况");
 const QString FeePage = QStringLiteral("费用情况");
 const QString PartsPage = QStringLiteral("更换配件");
-const QString IntakeCaption = QStringLiteral("接修时间：");
 const QString IntakeTimeKey = QStringLiteral("接修时间"); // the time beside the intake date
 
-QString inputText(QWidget *w)
-{
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-        return m->toPlainText();
-    return {};
-}
 QString dateText(const QDate &d) { return d.isValid() ? DateText::toText(d) : QString(); }
 Money money(const QString &text, const Money &old) { return RepairInput::amount(text).value_or(old); }
 } // namespace
 
 TForm_repairDetail::TForm_repairDetail(AppContext &ctx, const QString &customer, const QString &number,
                                        const QString &stockOutBill, QWidget *parent)
-    : QDialog(parent), m_ctx(ctx), m_form(ctx)
+    : QDialog(parent), m_ctx(ctx), m_form(ctx), m_keys(new ScreenKit(this, ctx.prompter)), m_fields(m_keys)
 {
     Q_UNUSED(stockOutBill); // the part lines are read by the job's number
     setWindowTitle(QStringLiteral("维修明细"));
     auto *layout = new QVBoxLayout(this);
     pages = new QTabWidget(this);
     layout->addWidget(pages, 1);
-    m_keys = new ScreenKit(this, ctx.prompter);
 
-    // A page of captioned inputs in two columns, read row by row; a memo takes a whole row. The
-    // keys walk the inputs in the order they are read.
-    auto page = [this](const QString &name, const QStringList &captions, const QStringList &memos,
-                       const QStringList &readOnly) {
+    // Each page holds captioned inputs in two columns, placed row by row; a memo takes a whole
+    // row. The fields are declared in that order, which is the keyboard's.
+    QString pageName;
+    QGridLayout *grid = nullptr;
+    int row = 0, column = 0;
+    auto page = [&](const QString &name) {
         auto *w = new QWidget;
-        auto *grid = new QGridLayout(w);
+        grid = new QGridLayout(w);
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(3, 1);
-        int row = 0, column = 0;
-        for (const QString &c : captions) {
-            QWidget *input;
-            const bool memo = memos.contains(c);
-            if (memo) {
-                auto *m = new QPlainTextEdit(w);
-                m->setFixedHeight(48);
-                input = m;
-                if (column) {
-                    ++row;
-                    column = 0;
-                }
-            } else {
-                auto *e = new QLineEdit(w);
-                e->setReadOnly(readOnly.contains(c));
-                input = e;
-            }
-            grid->addWidget(ScreenKit::caption(input, c), row, column * 2);
-            m_inputs.insert(name + u'/' + c, input);
-            m_keys->field(input);
-            if (c == IntakeCaption) {
-                // The intake has two fields: the date and, beside it, the time.
-                auto *time = new QLineEdit(w);
-                time->setAccessibleName(QStringLiteral("接修时刻"));
-                m_inputs.insert(name + u'/' + IntakeTimeKey, time);
-                m_keys->field(time);
-                auto *when = new QHBoxLayout;
-                when->addWidget(input, 3);
-                when->addWidget(time, 2);
-                grid->addLayout(when, row, column * 2 + 1);
-            } else {
-                grid->addWidget(input, row, column * 2 + 1, 1, memo ? 3 : 1);
-            }
-            if (memo || column == 1) {
-                ++row;
-                column = 0;
-            } else {
-                column = 1;
-            }
-        }
         pages->addTab(w, name);
-        return grid;
+        pageName = name;
+        row = column = 0;
     };
-    auto endPage = [](QGridLayout *grid) { grid->setRowStretch(grid->rowCount(), 1); };
-    QGridLayout *jobGrid = page(JobPage,
-                                {"业务编号：", "当前状态：", "接修时间：", "经办人：", "修物名称：", "返还日期：",
-                                 "服务方式：", "编号/SN：", "品牌：", "类别：", "随机附件：", "技术员：", "送修类型：",
-                                 "取消原因：", "上门时间：", "预约时间：", "故障描述：", "维修小结：", "备注："},
-                                {"故障描述：", "维修小结：", "备注："}, {"业务编号："});
+    auto endPage = [&] { grid->setRowStretch(grid->rowCount(), 1); };
+    // An input and its caption; `time` sits beside it in its cell.
+    auto place = [&](const char *caption, QWidget *input, QWidget *time = nullptr) {
+        const QString c = QString::fromUtf8(caption);
+        const bool memo = qobject_cast<QPlainTextEdit *>(input);
+        if (memo && column) {
+            ++row;
+            column = 0;
+        }
+        grid->addWidget(ScreenKit::caption(input, c), row, column * 2);
+        m_inputs.insert(pageName + u'/' + c, input);
+        if (time) {
+            auto *when = new QHBoxLayout;
+            when->addWidget(input, 3);
+            when->addWidget(time, 2);
+            grid->addLayout(when, row, column * 2 + 1);
+        } else {
+            grid->addWidget(input, row, column * 2 + 1, 1, memo ? 3 : 1);
+        }
+        if (memo || column == 1) {
+            ++row;
+            column = 0;
+        } else {
+            column = 1;
+        }
+        return input;
+    };
+    auto line = [&](const char *caption, bool readOnly = false) {
+        auto *e = new QLineEdit(pages->widget(pages->count() - 1));
+        e->setReadOnly(readOnly);
+        return place(caption, e);
+    };
+    auto memo = [&](const char *caption) {
+        auto *m = new QPlainTextEdit(pages->widget(pages->count() - 1));
+        m->setFixedHeight(48);
+        return place(caption, m);
+    };
+    // The window shows what the form holds and takes back what was typed: texts as they are,
+    // dates as "yyyy-MM-dd", amounts (one that is not an amount keeps its value), and the
+    // customer's fields only when there is a customer.
+    RepairJob &j = m_form.job;
+    using JobTexts = std::initializer_list<std::pair<const char *, QString RepairJob::*>>;
+    auto texts = [&](JobTexts rows, bool memos = false) {
+        for (const auto &[caption, member] : rows)
+            m_fields.field(memos ? memo(caption) : line(caption), &(j.*member));
+    };
+    auto date = [&](QWidget *input, QDate RepairJob::*member) {
+        m_fields.field(input, [&j, member] { return dateText(j.*member); },
+                       [&j, member](const QString &t) { j.*member = DateText::fromText(t.trimmed()); });
+    };
+    using Amounts = std::initializer_list<std::pair<const char *, Money RepairJob::*>>;
+    auto amounts = [&](Amounts rows) {
+        for (const auto &[caption, member] : rows)
+            m_fields.field(line(caption), [&j, m = member] { return (j.*m).toText(); },
+                           [&j, m = member](const QString &t) { j.*m = money(t, j.*m); });
+    };
+    auto customerText = [this](QWidget *input, QString CustomerRecord::*member, bool takeBack = true) {
+        std::function<void(const QString &)> read;
+        if (takeBack)
+            read = [this, member](const QString &t) {
+                if (m_form.customer)
+                    (*m_form.customer).*member = t;
+            };
+        m_fields.field(input, [this, member] { return m_form.customer ? (*m_form.customer).*member : QString(); }, read);
+    };
+    using CustomerTexts = std::initializer_list<std::pair<const char *, QString CustomerRecord::*>>;
+
+    page(JobPage);
+    m_fields.field(line("业务编号：", true), &j.number);
+    m_fields.field(line("当前状态："), &j.state);
+    auto *intakeTime = new QLineEdit(pages->widget(0));
+    intakeTime->setAccessibleName(QStringLiteral("接修时刻"));
+    m_inputs.insert(JobPage + u'/' + IntakeTimeKey, intakeTime);
+    date(place("接修时间：", new QLineEdit(pages->widget(0)), intakeTime), &RepairJob::intakeDate);
+    m_fields.field(intakeTime, &j.intakeTime);
+    texts({{"经办人：", &RepairJob::handledBy}, {"修物名称：", &RepairJob::itemName}});
+    date(line("返还日期："), &RepairJob::endDate);
+    texts({{"服务方式：", &RepairJob::serviceMode},  {"编号/SN：", &RepairJob::itemSerial},
+           {"品牌：", &RepairJob::itemBrand},        {"类别：", &RepairJob::itemCategory},
+           {"随机附件：", &RepairJob::accessories},  {"技术员：", &RepairJob::technician},
+           {"送修类型：", &RepairJob::intakeKind},   {"取消原因：", &RepairJob::cancelReason},
+           {"上门时间：", &RepairJob::visitTime},    {"预约时间：", &RepairJob::appointment}});
+    texts({{"故障描述：", &RepairJob::fault}, {"维修小结：", &RepairJob::repairSummary}, {"备注：", &RepairJob::remarks}},
+          true);
     dispatchedBox = new QCheckBox(QStringLiteral("已经派工"), pages->widget(0));
     warrantyBox = new QCheckBox(QStringLiteral("保内"), pages->widget(0));
     auto *ticks = new QHBoxLayout;
     ticks->addWidget(dispatchedBox);
     ticks->addWidget(warrantyBox);
     ticks->addStretch(1);
-    jobGrid->addLayout(ticks, jobGrid->rowCount(), 1, 1, 3);
-    endPage(jobGrid);
-    m_keys->field(dispatchedBox, {}, ScreenKit::Walk::Aside);
-    m_keys->field(warrantyBox, {}, ScreenKit::Walk::Aside);
-    endPage(page(CustomerPage,
-         {"客户名称：", "类别：", "所属单位：", "联系人：", "电  话：", "电子邮件：", "邮编：", "地  址：",
-          "物资主管：", "税号：", "帐号：", "乘车路线：", "备注："},
-         {"备注："}, {"客户名称："}));
-    endPage(page(FeePage,
-         {"配件费：", "附 加 费：", "维 修 费：", "费用合计：", "预付费：", "返修退款：", "实际收费：", "收款方式：",
-          "附加费说明："},
-         {}, {}));
-    partsGrid = new QTableWidget(0, 5, this);
-    partsGrid->setHorizontalHeaderLabels({"配件编号", "配件", "数目", "单价", "SN"});
-    partsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    partsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GridLook::apply(partsGrid, {3});
+    grid->addLayout(ticks, grid->rowCount(), 1, 1, 3);
+    endPage();
+    m_fields.field(dispatchedBox, &j.dispatched);
+    m_fields.field(warrantyBox, &j.underWarranty);
+
+    page(CustomerPage);
+    customerText(line("客户名称：", true), &CustomerRecord::name, false); // it names the row written
+    for (const auto &[caption, member] : CustomerTexts{
+             {"类别：", &CustomerRecord::customerClass}, {"所属单位：", &CustomerRecord::company},
+             {"联系人：", &CustomerRecord::contact},     {"电  话：", &CustomerRecord::phone},
+             {"电子邮件：", &CustomerRecord::email},     {"邮编：", &CustomerRecord::postCode},
+             {"地  址：", &CustomerRecord::address},     {"物资主管：", &CustomerRecord::manager},
+             {"税号：", &CustomerRecord::taxNumber},     {"帐号：", &CustomerRecord::account},
+             {"乘车路线：", &CustomerRecord::route}})
+        customerText(line(caption), member);
+    customerText(memo("备注："), &CustomerRecord::remarks);
+    endPage();
+
+    page(FeePage);
+    amounts({{"配件费：", &RepairJob::partsFee},   {"附 加 费：", &RepairJob::extraFee},
+             {"维 修 费：", &RepairJob::labourFee}, {"费用合计：", &RepairJob::totalFee},
+             {"预付费：", &RepairJob::prepayment},  {"返修退款：", &RepairJob::refund},
+             {"实际收费：", &RepairJob::charged}});
+    texts({{"收款方式：", &RepairJob::paymentMethod}, {"附加费说明：", &RepairJob::extraFeeNote}});
+    endPage();
+
+    m_partLines = new RepairPartList(false, this);
+    partsGrid = ListPage::readOnlyList(m_partLines, PartsPage, this);
     pages->addTab(partsGrid, PartsPage);
     m_keys->field(partsGrid, {}, ScreenKit::Walk::Aside);
 
@@ -157,118 +199,31 @@ QWidget *TForm_repairDetail::input(const QString &page, const QString &caption) 
 
 QString TForm_repairDetail::text(const QString &page, const QString &caption) const
 {
-    return inputText(input(page, caption));
+    const QWidget *w = input(page, caption);
+    return w ? FieldMap::text(w) : QString();
 }
 
 void TForm_repairDetail::setText(const QString &page, const QString &caption, const QString &text)
 {
-    QWidget *w = input(page, caption);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-        m->setPlainText(text);
+    if (QWidget *w = input(page, caption))
+        FieldMap::setText(w, text);
 }
 
 void TForm_repairDetail::fill()
 {
-    const RepairJob &j = m_form.job;
-    const QList<std::pair<QString, QString>> job = {
-        {"业务编号：", j.number}, {"当前状态：", j.state}, {"接修时间：", dateText(j.intakeDate)},
-        {"接修时间", j.intakeTime}, {"经办人：", j.handledBy}, {"修物名称：", j.itemName},
-        {"返还日期：", dateText(j.endDate)}, {"服务方式：", j.serviceMode}, {"编号/SN：", j.itemSerial},
-        {"品牌：", j.itemBrand}, {"类别：", j.itemCategory}, {"随机附件：", j.accessories}, {"故障描述：", j.fault},
-        {"技术员：", j.technician}, {"送修类型：", j.intakeKind}, {"维修小结：", j.repairSummary},
-        {"取消原因：", j.cancelReason}, {"备注：", j.remarks}, {"上门时间：", j.visitTime},
-        {"预约时间：", j.appointment}};
-    for (const auto &[c, v] : job)
-        setText(JobPage, c, v);
-    dispatchedBox->setChecked(j.dispatched);
-    warrantyBox->setChecked(j.underWarranty);
-    const CustomerRecord c = m_form.customer.value_or(CustomerRecord());
-    const QList<std::pair<QString, QString>> customer = {
-        {"客户名称：", c.name}, {"类别：", c.customerClass}, {"所属单位：", c.company}, {"联系人：", c.contact},
-        {"电  话：", c.phone}, {"电子邮件：", c.email}, {"邮编：", c.postCode}, {"地  址：", c.address},
-        {"物资主管：", c.manager}, {"税号：", c.taxNumber}, {"帐号：", c.account}, {"备注：", c.remarks},
-        {"乘车路线：", c.route}};
-    for (const auto &[cap, v] : customer)
-        setText(CustomerPage, cap, v);
-    const QList<std::pair<QString, QString>> fees = {
-        {"配件费：", j.partsFee.toText()}, {"附 加 费：", j.extraFee.toText()}, {"维 修 费：", j.labourFee.toText()},
-        {"费用合计：", j.totalFee.toText()}, {"预付费：", j.prepayment.toText()}, {"附加费说明：", j.extraFeeNote},
-        {"返修退款：", j.refund.toText()}, {"实际收费：", j.charged.toText()}, {"收款方式：", j.paymentMethod}};
-    for (const auto &[cap, v] : fees)
-        setText(FeePage, cap, v);
-    partsGrid->setRowCount(int(m_form.parts.size()));
-    for (int r = 0; r < m_form.parts.size(); ++r) {
-        const RepairPartLine &l = m_form.parts.at(r);
-        const QStringList cells = {l.partCode, l.partName, QString::number(l.quantity), l.unitPrice.toText(), l.serial};
-        for (int col = 0; col < cells.size(); ++col)
-            partsGrid->setItem(r, col, new QTableWidgetItem(cells.at(col)));
-    }
-}
-
-void TForm_repairDetail::collect()
-{
-    RepairJob &j = m_form.job;
-    auto t = [this](const char *cap) { return text(JobPage, QString::fromUtf8(cap)); };
-    j.state = t("当前状态：");
-    j.intakeDate = DateText::fromText(t("接修时间：").trimmed());
-    j.intakeTime = t("接修时间");
-    j.handledBy = t("经办人：");
-    j.itemName = t("修物名称：");
-    j.endDate = DateText::fromText(t("返还日期：").trimmed());
-    j.serviceMode = t("服务方式：");
-    j.itemSerial = t("编号/SN：");
-    j.itemBrand = t("品牌：");
-    j.itemCategory = t("类别：");
-    j.accessories = t("随机附件：");
-    j.fault = t("故障描述：");
-    j.technician = t("技术员：");
-    j.intakeKind = t("送修类型：");
-    j.repairSummary = t("维修小结：");
-    j.cancelReason = t("取消原因：");
-    j.remarks = t("备注：");
-    j.visitTime = t("上门时间：");
-    j.appointment = t("预约时间：");
-    j.dispatched = dispatchedBox->isChecked();
-    j.underWarranty = warrantyBox->isChecked();
-    if (m_form.customer) {
-        CustomerRecord &c = *m_form.customer;
-        auto ct = [this](const char *cap) { return text(CustomerPage, QString::fromUtf8(cap)); };
-        c.customerClass = ct("类别：");
-        c.company = ct("所属单位：");
-        c.contact = ct("联系人：");
-        c.phone = ct("电  话：");
-        c.email = ct("电子邮件：");
-        c.postCode = ct("邮编：");
-        c.address = ct("地  址：");
-        c.manager = ct("物资主管：");
-        c.taxNumber = ct("税号：");
-        c.account = ct("帐号：");
-        c.remarks = ct("备注：");
-        c.route = ct("乘车路线：");
-    }
-    auto ft = [this](const char *cap) { return text(FeePage, QString::fromUtf8(cap)); };
-    j.partsFee = money(ft("配件费："), j.partsFee);
-    j.extraFee = money(ft("附 加 费："), j.extraFee);
-    j.labourFee = money(ft("维 修 费："), j.labourFee);
-    j.totalFee = money(ft("费用合计："), j.totalFee);
-    j.prepayment = money(ft("预付费："), j.prepayment);
-    j.extraFeeNote = ft("附加费说明：");
-    j.refund = money(ft("返修退款："), j.refund);
-    j.charged = money(ft("实际收费："), j.charged);
-    j.paymentMethod = ft("收款方式：");
+    m_fields.show();
+    m_partLines->show(m_form.parts);
 }
 
 void TForm_repairDetail::onUpdate()
 {
-    collect();
+    m_fields.read();
     m_form.update();
 }
 
 void TForm_repairDetail::onPrint()
 {
-    collect();
+    m_fields.read();
     RepairDocuments::showRepairDetailSheet(m_ctx, m_form.job, warrantyBox->isChecked(), dispatchedBox->isChecked(),
                                            this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/repair/RepairDetailForm.h"
+#include "ui/kit/FieldMap.h"
 
 #include <QDialog>
 #include <QHash>
@@ -9,9 +10,9 @@ class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class ScreenKit;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class RepairPartList;
 struct AppContext;
 
 // "维修明细": everything about one job on four pages; the super user may update it.
@@ -25,7 +26,7 @@ public:
     RepairDetailForm &form() { return m_form; }
 
     QTabWidget *pages;
-    QTableWidget *partsGrid;
+    QTableView *partsGrid;
     QCheckBox *dispatchedBox, *warrantyBox;
     QPushButton *updateButton, *printButton, *closeButton;
     // An input of a page by its caption ("当前状态：", "客户名称：", "配件费：" ...).
@@ -38,10 +39,11 @@ public:
 
 private:
     void fill();
-    void collect();
 
     AppContext &m_ctx;
     RepairDetailForm m_form;
     QHash<QString, QWidget *> m_inputs; // page + "/" + caption
     ScreenKit *m_keys = nullptr;
+    FieldMap m_fields; // the job and customer fields of the first three pages
+    RepairPartList *m_partLines = nullptr;
 };

@@ -14,7 +14,8 @@
 
 using F = ReplaceGoodsForm::Field;
 
-TForm_Replace_goods::TForm_Replace_goods(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
+TForm_Replace_goods::TForm_Replace_goods(AppContext &ctx, QWidget *parent)
+    : QDialog(parent), m_form(ctx), m_keys(new ScreenKit(this, ctx.prompter)), m_fields(m_keys)
 {
     setWindowTitle(QStringLiteral("换货信息"));
     auto *layout = new QVBoxLayout(this);
@@ -54,27 +55,25 @@ TForm_Replace_goods::TForm_Replace_goods(AppContext &ctx, QWidget *parent) : QDi
 
     pickPart = [this] { return TForm_fittings::choose(m_form.ctx(), this); };
 
-    using Step = ScreenKit::Step;
-    m_keys = new ScreenKit(this, ctx.prompter);
-    auto lookUp = [this](bool (ReplaceGoodsForm::*look)()) {
-        return [this, look] {
-            read();
-            const bool ok = (m_form.*look)();
-            fill();
-            return ok ? Step::to(serialEdit) : Step::stay();
-        };
-    };
-    auto toConfirm = [this] { return Step::to(confirmButton); };
-    m_keys->route(partNoEdit, lookUp(&ReplaceGoodsForm::lookUpPartNo));
+    // A part found by its number or name leads to its SN; the other fields to "确认[&O]".
+    ReplaceGoodsForm &f = m_form;
+    m_fields.field(partNoEdit, &f.partNo).as(F::PartNo).then(serialEdit).check([this] {
+        return m_form.lookUpPartNo();
+    });
     m_keys->button(partButton, [this] { onPickPart(); }, ScreenKit::Walk::Aside);
-    m_keys->route(nameEdit, lookUp(&ReplaceGoodsForm::lookUpPartName));
-    for (QLineEdit *e : {categoryEdit, modelEdit, unitEdit, warrantyEdit, serialEdit})
-        m_keys->route(e, toConfirm);
-    m_keys->field(extraEdit);
+    m_fields.field(nameEdit, &f.name).as(F::PartName).then(serialEdit).check([this] {
+        return m_form.lookUpPartName();
+    });
+    m_fields.field(categoryEdit, &f.category).then(confirmButton);
+    m_fields.field(modelEdit, &f.model).then(confirmButton);
+    m_fields.field(unitEdit, &f.unit).then(confirmButton);
+    m_fields.field(warrantyEdit, &f.warranty).then(confirmButton);
+    m_fields.field(serialEdit, &f.serial).as(F::Serial).then(confirmButton);
+    m_fields.field(extraEdit, &f.extraPayment).as(F::ExtraPayment);
     m_keys->button(confirmButton, [this] { onConfirm(); });
     m_keys->button(exitButton, [this] { reject(); });
     m_keys->startAt(partNoEdit);
-    fill();
+    m_fields.show();
 }
 
 std::optional<ReplacementChoice> TForm_Replace_goods::choose(AppContext &ctx, QWidget *parent)
@@ -84,55 +83,23 @@ std::optional<ReplacementChoice> TForm_Replace_goods::choose(AppContext &ctx, QW
     return dialog.chosen();
 }
 
-void TForm_Replace_goods::read()
-{
-    ReplaceGoodsForm &f = m_form;
-    f.partNo = partNoEdit->text();
-    f.name = nameEdit->text();
-    f.category = categoryEdit->text();
-    f.model = modelEdit->text();
-    f.unit = unitEdit->text();
-    f.warranty = warrantyEdit->text();
-    f.serial = serialEdit->text();
-    f.extraPayment = extraEdit->text();
-}
-
-void TForm_Replace_goods::fill()
-{
-    const ReplaceGoodsForm &f = m_form;
-    partNoEdit->setText(f.partNo);
-    nameEdit->setText(f.name);
-    categoryEdit->setText(f.category);
-    modelEdit->setText(f.model);
-    unitEdit->setText(f.unit);
-    warrantyEdit->setText(f.warranty);
-    serialEdit->setText(f.serial);
-    extraEdit->setText(f.extraPayment);
-}
-
 void TForm_Replace_goods::onPickPart()
 {
     const std::optional<PartChoice> part = pickPart ? pickPart() : std::nullopt;
     activateWindow();
     if (!part || part->partNo.isEmpty())
         return;
-    read();
+    m_fields.read();
     m_form.takePart(*part);
-    fill();
-    ScreenKit::focus(serialEdit);
+    m_fields.go(F::Serial);
 }
 
 void TForm_Replace_goods::onConfirm()
 {
-    read();
+    m_fields.read();
     m_chosen = m_form.confirm();
-    if (m_chosen) {
+    if (m_chosen)
         accept();
-        return;
-    }
-    switch (m_form.refusedField()) {
-    case F::ExtraPayment: ScreenKit::focus(extraEdit); break;
-    case F::PartNo: ScreenKit::focus(partNoEdit); break;
-    default: break;
-    }
+    else
+        m_fields.focus(m_form.refusedField()); // None: cancelled, the focus stays
 }

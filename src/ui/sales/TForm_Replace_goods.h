@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/sales/ReplaceGoodsForm.h"
+#include "ui/kit/FieldMap.h"
 
 #include <QDialog>
 #include <functional>
@@ -8,7 +9,6 @@
 
 class QLineEdit;
 class QPushButton;
-class ScreenKit;
 
 // "换货信息": the unit handed out in an exchange and the customer's extra payment. Callers use
 // choose(), which shows it modally and hands back the choice, or nullopt when it was left.
@@ -39,12 +39,11 @@ public:
     QPushButton *exitButton = nullptr;
 
 private:
-    void read();
-    void fill();
     void onPickPart();
     void onConfirm();
 
     ReplaceGoodsForm m_form;
+    ScreenKit *m_keys;
+    FieldMap m_fields;
     std::optional<ReplacementChoice> m_chosen;
-    ScreenKit *m_keys = nullptr;
 };

@@ -80,35 +80,21 @@ TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : BillScreen(ctx, paren
         return picked;
     };
 
-    // The keyboard: the customer first (number, operator and date are filled in), the lines with
-    // the grid's own Enter walk, the amounts, then "售出[&S]".
-    using Step = ScreenKit::Step;
-    m_keys->field(numberEdit);
-    m_keys->field(handledByEdit);
-    m_keys->field(dateEdit);
-    m_keys->field(customerEdit, [this] {
-        read();
-        const bool ok = m_form.lookUpCustomer();
-        fill();
-        return ok;
-    });
+    // The header, declared once in the keyboard's order: the customer first (number, operator and
+    // date are filled in), the lines with the grid's own Enter walk, the amounts, then "售出[&S]".
+    SaleForm &f = m_form;
+    m_fields.field(numberEdit, &f.number).as(F::Number);
+    m_fields.field(handledByEdit, &f.handledBy);
+    m_fields.field(dateEdit, &f.date);
+    m_fields.field(customerEdit, &f.customer).as(F::Customer).check([this] { return m_form.lookUpCustomer(); });
     m_keys->button(customerButton, [this] { onPickCustomer(); }, ScreenKit::Walk::Aside);
-    m_keys->field(classBox, [this] {
-        read();
-        return m_form.checkClass();
-    });
-    m_keys->route(phoneEdit, [this] {
-        read();
-        return m_form.checkPhone() ? Step::to(grid) : Step::stay();
-    });
+    m_fields.field(classBox, &f.customerClass).as(F::CustomerClass).check([this] { return m_form.checkClass(); });
+    m_fields.field(phoneEdit, &f.phone).as(F::Phone).check([this] { return m_form.checkPhone(); }).then(grid);
     m_keys->field(grid, {}, ScreenKit::Walk::OwnKeys);
-    m_keys->field(dueEdit);
-    m_keys->route(receivedEdit, [this] {
-        read();
-        m_form.checkReceived();
-        return Step::to(invoiceEdit);
-    });
-    m_keys->route(invoiceEdit, [this] { return Step::to(sellButton); });
+    m_fields.target(F::Lines, grid);
+    m_fields.field(dueEdit, &f.due).as(F::Due);
+    m_fields.field(receivedEdit, &f.received).as(F::Received).check([this] { m_form.checkReceived(); });
+    m_fields.field(invoiceEdit, &f.invoice).as(F::Invoice);
     m_keys->button(sellButton, grid->committing([this] { onSell(); }));
     m_keys->button(clearButton, grid->committing([this] { m_form.clear(); }));
     m_keys->button(exitButton, [this] { reject(); });
@@ -118,7 +104,7 @@ TForm_sell::TForm_sell(AppContext &ctx, QWidget *parent) : BillScreen(ctx, paren
     // The totals follow the lines' amounts (the form counts them again first).
     connect(&m_form.lines(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
         if (from.column() <= SaleForm::Amount && SaleForm::Amount <= to.column())
-            fillTotals();
+            showTotals();
     });
 
     fitWidth(900);
@@ -129,33 +115,8 @@ void TForm_sell::opened()
     m_keys->run([this] {
         m_form.open();
         fillClasses();
-        fill();
+        m_fields.show();
     });
-}
-
-void TForm_sell::read()
-{
-    m_form.number = numberEdit->text();
-    m_form.handledBy = handledByEdit->text();
-    m_form.date = dateEdit->date();
-    m_form.customer = customerEdit->text();
-    m_form.customerClass = classBox->currentText();
-    m_form.phone = phoneEdit->text();
-    m_form.due = dueEdit->text();
-    m_form.received = receivedEdit->text();
-    m_form.invoice = invoiceEdit->text();
-}
-
-void TForm_sell::fill()
-{
-    numberEdit->setText(m_form.number);
-    handledByEdit->setText(m_form.handledBy);
-    dateEdit->setDate(m_form.date);
-    customerEdit->setText(m_form.customer);
-    classBox->setEditText(m_form.customerClass);
-    phoneEdit->setText(m_form.phone);
-    fillTotals();
-    invoiceEdit->setText(m_form.invoice);
 }
 
 void TForm_sell::fillClasses()
@@ -164,31 +125,10 @@ void TForm_sell::fillClasses()
     classBox->addItems(m_form.classes());
 }
 
-void TForm_sell::fillTotals()
+void TForm_sell::showTotals()
 {
-    dueEdit->setText(m_form.due);
-    receivedEdit->setText(m_form.received);
-}
-
-void TForm_sell::focus(F field)
-{
-    QWidget *w = nullptr;
-    switch (field) {
-    case F::None: return;
-    case F::Number: w = numberEdit; break;
-    case F::Customer: w = customerEdit; break;
-    case F::CustomerClass: w = classBox; break;
-    case F::Phone: w = phoneEdit; break;
-    case F::Lines:
-        if (m_form.refusedLine() >= 0)
-            grid->setCurrentIndex(grid->model()->index(m_form.refusedLine(), SaleForm::Quantity));
-        w = grid;
-        break;
-    case F::Due: w = dueEdit; break;
-    case F::Received: w = receivedEdit; break;
-    case F::Invoice: w = invoiceEdit; break;
-    }
-    ScreenKit::focus(w);
+    m_fields.show(F::Due);
+    m_fields.show(F::Received);
 }
 
 void TForm_sell::onPickCustomer()
@@ -198,23 +138,23 @@ void TForm_sell::onPickCustomer()
     activateWindow();
     if (!picked)
         return;
-    read();
+    m_fields.read();
     m_form.takeCustomer(*picked);
-    fill();
-    ScreenKit::focus(grid);
+    m_fields.go(F::Lines);
 }
 
 void TForm_sell::onSell()
 {
-    read();
+    m_fields.read();
     const F refused = m_form.sell();
     if (refused != F::None) {
-        fill();
-        focus(refused);
+        if (refused == F::Lines && m_form.refusedLine() >= 0)
+            grid->setCurrentIndex(grid->model()->index(m_form.refusedLine(), SaleForm::Quantity));
+        m_fields.go(refused);
         return;
     }
     fillClasses();
-    fill();
+    m_fields.show();
     // The next sale starts on line 1 with its customer.
     grid->home();
     ScreenKit::focus(customerEdit);

@@ -2,6 +2,7 @@
 
 #include "forms/sales/SaleForm.h"
 #include "ui/bills/BillScreen.h"
+#include "ui/kit/FieldMap.h"
 
 #include <functional>
 #include <optional>
@@ -11,8 +12,8 @@ class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
-// "商品出售": the sale of up to nineteen lines to one customer. Maps its fields to SaleForm and
-// back; the lines are the form's model, shown and edited by a BillGrid with the part picker.
+// "商品出售": the sale of up to nineteen lines to one customer. Its header is a FieldMap over
+// SaleForm; the lines are the form's model, shown and edited by a BillGrid with the part picker.
 class TForm_sell : public BillScreen
 {
     Q_OBJECT
@@ -40,13 +41,11 @@ public:
 
 private:
     void opened() override;
-    void read();
-    void fill();
     void fillClasses();
-    void fillTotals();
-    void focus(SaleForm::Field field);
+    void showTotals();
     void onPickCustomer();
     void onSell();
 
     SaleForm m_form;
+    FieldMap m_fields{m_keys};
 };

@@ -8,12 +8,10 @@
 #include "ui/sales/SalesDocuments.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableView>
 #include <QVBoxLayout>
 
 TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : ListPage(ctx, parent), m_ctx(ctx), m_form(ctx)
@@ -25,16 +23,7 @@ TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : ListPage(ctx, p
     auto *bottom = new QWidget(this);
     auto *bottomRow = new QHBoxLayout(bottom);
     bottomRow->setContentsMargins(0, 0, 0, 0);
-    linesGrid = new QTableView(bottom);
-    linesGrid->setModel(&m_form.lines());
-    linesGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    linesGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    linesGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    linesGrid->setTabKeyNavigation(false);
-    linesGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    linesGrid->verticalHeader()->setDefaultSectionSize(22);
-    linesGrid->horizontalHeader()->setStretchLastSection(true);
-    linesGrid->setAccessibleName(QStringLiteral("销售明细"));
+    linesGrid = addDetailList(&m_form.lines(), QStringLiteral("销售明细"), [this](int row) { m_form.showLines(row); }, bottom);
     auto *side = new QVBoxLayout;
     printButton = new QPushButton(QStringLiteral("打印[&P]"), bottom);
     remarksEdit = new QPlainTextEdit(bottom);
@@ -52,7 +41,6 @@ TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : ListPage(ctx, p
     split->setChildrenCollapsible(false);
     layout->addWidget(split, 1);
 
-    m_keys->field(linesGrid);
     m_keys->button(printButton, [this] { print(); });
     m_keys->field(remarksEdit);
     // After a database error the list is read again, so what it shows is what the file holds.
@@ -63,7 +51,6 @@ TForm_sell_sh::TForm_sell_sh(AppContext &ctx, QWidget *parent) : ListPage(ctx, p
     m_remarks = new RemarksMemo(
         list, m_form, remarksEdit, [this](int row) { return m_form.remarks(row); },
         [this](int row, const QString &text) { m_form.saveRemarks(row, text); });
-    connect(list, &ListScreen::currentRowChanged, this, [this](int row) { m_form.showLines(row); });
 
     m_form.load();
 }

@@ -20,7 +20,8 @@
 
 using F = SellBackForm::Field;
 
-TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent) : QDialog(parent), m_form(ctx)
+TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent)
+    : QDialog(parent), m_form(ctx), m_keys(new ScreenKit(this, ctx.prompter)), m_fields(m_keys)
 {
     setWindowTitle(QStringLiteral("商品退换"));
     auto *layout = new QVBoxLayout(this);
@@ -91,48 +92,40 @@ TForm_sellback::TForm_sellback(AppContext &ctx, QWidget *parent) : QDialog(paren
         return choice;
     };
 
-    // The keyboard: the SN first; Enter in it checks it. The part and customer fields look
-    // themselves up and lead to "退货>>".
-    using Step = ScreenKit::Step;
+    // The fields in the keyboard's order: the SN first; Enter in it checks it. The part and
+    // customer fields look themselves up and lead to "退货>>"; after an action the next unit's SN.
     using Walk = ScreenKit::Walk;
-    m_keys = new ScreenKit(this, ctx.prompter);
-    auto routed = [this](std::function<F()> step) {
-        return [this, step] {
-            read();
-            const F to = step();
-            fill();
-            return Step::to(widget(to));
-        };
-    };
-    auto toReturn = [this] { return Step::to(returnButton); };
-    m_keys->field(numberEdit);
-    m_keys->field(handledByEdit);
-    m_keys->field(dateEdit);
-    m_keys->route(serialEdit, routed([this] { return m_form.serialEntered(); }));
+    SellBackForm &f = m_form;
+    m_fields.field(numberEdit, &f.number).as(F::Number);
+    m_fields.field(handledByEdit, &f.handledBy);
+    m_fields.field(dateEdit, &f.date);
+    m_fields.field(serialEdit, &f.serial).as(F::Serial).check([this] { return m_form.serialEntered(); });
     m_keys->button(checkButton, [this] {
-        read();
-        go(m_form.check());
+        m_fields.read();
+        m_fields.go(m_form.check());
     }, Walk::Aside);
-    m_keys->route(partNoEdit, routed([this] { return m_form.lookUpPartNo(); }));
+    m_fields.field(partNoEdit, &f.partNo).as(F::PartNo).check([this] { return m_form.lookUpPartNo(); });
     m_keys->button(partButton, [this] { onPickPart(); }, Walk::Aside);
-    m_keys->route(partNameEdit, routed([this] { return m_form.lookUpPartName(); }));
-    m_keys->route(categoryEdit, toReturn);
-    m_keys->route(modelEdit, toReturn);
-    m_keys->route(warrantyEdit, toReturn);
-    m_keys->route(priceEdit, routed([this] { return m_form.checkPrice(); }));
-    m_keys->route(soldOnEdit, toReturn);
-    m_keys->route(customerEdit, routed([this] { return m_form.lookUpCustomer(); }));
-    m_keys->field(remarksEdit);
-    m_keys->field(intoStockBox, {}, Walk::Aside);
+    m_fields.field(partNameEdit, &f.partName).as(F::PartName).check([this] { return m_form.lookUpPartName(); });
+    m_fields.field(categoryEdit, &f.category).then(returnButton);
+    m_fields.field(modelEdit, &f.model).then(returnButton);
+    m_fields.field(warrantyEdit, &f.warranty).then(returnButton);
+    m_fields.field(priceEdit, &f.price).as(F::Price).check([this] { return m_form.checkPrice(); });
+    m_fields.field(soldOnEdit, &f.soldOn).then(returnButton);
+    m_fields.field(customerEdit, &f.customer).as(F::Customer).check([this] { return m_form.lookUpCustomer(); });
+    m_fields.field(remarksEdit, &f.remarks);
+    m_fields.field(intoStockBox, &f.intoStock);
     m_keys->button(returnButton, [this] {
-        read();
-        go(m_form.returnGoods());
+        m_fields.read();
+        m_fields.go(m_form.returnGoods());
     });
     m_keys->button(exchangeButton, [this] {
-        read();
-        go(m_form.exchangeGoods(chooseReplacement));
+        m_fields.read();
+        m_fields.go(m_form.exchangeGoods(chooseReplacement));
     });
     m_keys->button(exitButton, [this] { reject(); });
+    m_fields.target(F::Return, returnButton);
+    m_fields.target(F::None, serialEdit);
     m_keys->startAt(serialEdit);
 
     resize(sizeHint().expandedTo(QSize(640, 0)));
@@ -146,67 +139,8 @@ void TForm_sellback::showEvent(QShowEvent *event)
     m_opened = true;
     m_keys->run([this] {
         m_form.open();
-        fill();
+        m_fields.show();
     });
-}
-
-void TForm_sellback::read()
-{
-    SellBackForm &f = m_form;
-    f.number = numberEdit->text();
-    f.handledBy = handledByEdit->text();
-    f.date = dateEdit->date();
-    f.serial = serialEdit->text();
-    f.partNo = partNoEdit->text();
-    f.partName = partNameEdit->text();
-    f.category = categoryEdit->text();
-    f.model = modelEdit->text();
-    f.warranty = warrantyEdit->text();
-    f.price = priceEdit->text();
-    f.soldOn = soldOnEdit->text();
-    f.customer = customerEdit->text();
-    f.remarks = remarksEdit->toPlainText();
-    f.intoStock = intoStockBox->isChecked();
-}
-
-void TForm_sellback::fill()
-{
-    const SellBackForm &f = m_form;
-    numberEdit->setText(f.number);
-    handledByEdit->setText(f.handledBy);
-    dateEdit->setDate(f.date);
-    serialEdit->setText(f.serial);
-    partNoEdit->setText(f.partNo);
-    partNameEdit->setText(f.partName);
-    categoryEdit->setText(f.category);
-    modelEdit->setText(f.model);
-    warrantyEdit->setText(f.warranty);
-    priceEdit->setText(f.price);
-    soldOnEdit->setText(f.soldOn);
-    customerEdit->setText(f.customer);
-    if (remarksEdit->toPlainText() != f.remarks)
-        remarksEdit->setPlainText(f.remarks);
-}
-
-QWidget *TForm_sellback::widget(F field) const
-{
-    switch (field) {
-    case F::None: return serialEdit; // after an action: the next unit
-    case F::Number: return numberEdit;
-    case F::Serial: return serialEdit;
-    case F::PartNo: return partNoEdit;
-    case F::PartName: return partNameEdit;
-    case F::Price: return priceEdit;
-    case F::Customer: return customerEdit;
-    case F::Return: return returnButton;
-    }
-    return nullptr;
-}
-
-void TForm_sellback::go(F field)
-{
-    fill();
-    ScreenKit::focus(widget(field));
 }
 
 void TForm_sellback::onPickPart()
@@ -215,7 +149,7 @@ void TForm_sellback::onPickPart()
     activateWindow();
     if (!part || part->partNo.isEmpty())
         return;
-    read();
+    m_fields.read();
     m_form.takePart(*part);
-    go(F::Return);
+    m_fields.go(F::Return);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/sales/SellBackForm.h"
+#include "ui/kit/FieldMap.h"
 
 #include <QDialog>
 #include <functional>
@@ -11,10 +12,10 @@ class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class ScreenKit;
 
 // "商品退换": one unit at a time, checked against the sales by its SN, taken back ("退货>>") or
-// exchanged ("换货>>", the replacement chosen in "换货信息"). Maps its fields to SellBackForm.
+// exchanged ("换货>>", the replacement chosen in "换货信息"). Its fields are a FieldMap over
+// SellBackForm.
 class TForm_sellback : public QDialog
 {
     Q_OBJECT
@@ -51,14 +52,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void read();
-    void fill();
-    // Shows what the form holds and moves the focus to the field.
-    void go(SellBackForm::Field field);
-    QWidget *widget(SellBackForm::Field field) const;
     void onPickPart();
 
     SellBackForm m_form;
-    ScreenKit *m_keys = nullptr;
+    ScreenKit *m_keys;
+    FieldMap m_fields;
     bool m_opened = false;
 };

@@ -4,15 +4,12 @@
 #include "forms/app/AppContext.h"
 #include "print/stock/TForm_billReport_out.h"
 #include "print/stock/TForm_billReportin.h"
-#include "ui/kit/GridLook.h"
 #include "ui/kit/ScreenKit.h"
 #include "ui/lists/ListScreen.h"
 #include "ui/print/TForm_Preview.h"
 
-#include <QHeaderView>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableView>
 #include <QVBoxLayout>
 
 StockBillScreen::StockBillScreen(AppContext &ctx, StockBillsForm::Kind kind, const QString &caption, QWidget *parent)
@@ -25,30 +22,17 @@ StockBillScreen::StockBillScreen(AppContext &ctx, StockBillsForm::Kind kind, con
     splitter = new QSplitter(Qt::Vertical, this);
     makeList(m_form, {printButton});
 
-    linesGrid = new QTableView(splitter);
-    linesGrid->setModel(&m_form.lines());
-    linesGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    linesGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    linesGrid->setEditTriggers(QAbstractItemView::NoEditTriggers); // lines change only with their movements
-    linesGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    linesGrid->verticalHeader()->setDefaultSectionSize(22);
-    QList<int> money;
-    const QList<ListColumn> lineColumns = StockBillsForm::lineColumns(kind);
-    for (int i = 0; i < lineColumns.size(); ++i)
-        if (lineColumns.at(i).format == ListFormat::Money)
-            money << i;
-    GridLook::apply(linesGrid, money);
+    // Lines change only with their movements: the list only reads.
+    linesGrid = addDetailList(&m_form.lines(), QStringLiteral("单据明细"), [this](int row) { m_form.showLines(row); }, splitter);
     splitter->addWidget(list);
     splitter->addWidget(linesGrid);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
 
-    m_keys->field(linesGrid);
     // After a database error the bills are read again, so what they show is what the file holds.
     m_keys->onError([this] { m_form.refresh(); });
     connect(printButton, &QPushButton::clicked, this, [this] { m_keys->run([this] { printBill(); }); });
-    connect(list, &ListScreen::currentRowChanged, this, [this](int row) { m_form.showLines(row); });
 
     m_form.open();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-// Internal to the data layer: the statements of a ListModel.
+// Internal to the data layer: the statements of a ListModel. What only the engine understands
+// (keeping a term off an index, temporary key tables) comes from data/db/ListEngine.
 
+#include "data/lists/KeysetPage.h"
 #include "data/lists/ListQuery.h"
 
 #include <QList>
@@ -15,8 +17,8 @@ class Database;
 // read a whole table to show one page). One part of the query drives, and the statements let the
 // engine use an index for that part only:
 // - The order drives (by default): its index is read in order and the conditions filter. Pages
-//   are fetched by key: each continues after the sort value and row key of the last row shown,
-//   never by skipping rows.
+//   are fetched by key (KeysetPage): each continues after the sort value and row key of the last
+//   row shown, never by skipping rows.
 // - A condition an index can serve drives when it matches few rows: they are counted, up to a
 //   bound, when the list is planned. Their keys are then listed once, in order, and each page
 //   reads its rows by key. Few means: up to the square root of page size times table size (where
@@ -42,12 +44,7 @@ public:
         QVariantList binds;
     };
     // Where the next page starts: after the last row fetched.
-    struct Cursor
-    {
-        bool atStart = true;
-        QVariant sortValue;
-        qint64 key = 0;
-    };
+    using Cursor = ListCursor;
 
     // Columns of a fetched row: the row key, the sort value, then the shown columns.
     static constexpr int KeyField = 0;
@@ -90,6 +87,11 @@ public:
     QList<Statement> pageStatements(const Cursor &cursor) const;
     // Every row with its fields, in order, in one statement (no "LIMIT").
     Statement allRowsStatement() const;
+    // The rows from the first'th (0-based) on, in order, in one statement: a document that reads
+    // the list page after page goes on reading it.
+    Statement rowsFromStatement(qint64 first) const;
+    // The number of rows of the list, in one count.
+    Statement countStatement() const;
     // The statement reading one column of one row by its key.
     QString recordStatement(const ColumnRef &column) const;
 

@@ -1,6 +1,7 @@
-#include "data/db/ListPlanner.h"
+#include "data/lists/ListPlanner.h"
 
 #include "core/app/DateText.h"
+#include "data/db/ListEngine.h"
 #include "data/db/RowKey.h"
 #include "data/db/Schema.h"
 #include "data/db/Sql.h"
@@ -95,12 +96,12 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
             materialise(c);
 
         // Count, up to a bound, the rows of each condition an index can serve alone; the one
-        // with the fewest (near ones counting a quarter) drives if they are few enough.
-        const qint64 rows = Sql::scalar(m_db, QStringLiteral("SELECT max(%1) FROM %2").arg(RowKey::column(), quoted(table)))
-                                .toLongLong();
+        // with the fewest (near ones counting a quarter) drives if they are few enough, or
+        // whatever their number when the query says so.
+        const qint64 rows = Sql::scalar(m_db, ListEngine::rowBound(quoted(table))).toLongLong();
         const qint64 few = std::max<qint64>(1000, qint64(std::sqrt(double(m_pageSize) * double(rows))));
-        const qint64 nearFew = 4 * few;
-        qint64 cheapest = few + 1;
+        const qint64 nearFew = m_query.conditionDrives ? rows : 4 * few;
+        qint64 cheapest = m_query.conditionDrives ? rows + 1 : few + 1;
         if (rows > few) {
             for (int i = 0; i < int(m_query.conditions.size()); ++i) {
                 if (!indexable(m_query.conditions[i]))
@@ -130,7 +131,7 @@ ListPlanner::ListPlanner(Database &db, const ListQuery &query, int pageSize)
             terms << render(m_query.conditions[i], i == m_driver, m_whereBinds);
         m_where = terms.join(QStringLiteral(" AND "));
         // The key list is sorted from the driving condition's rows, never by the order's index.
-        const QString key = m_query.distinct ? QStringLiteral("max(") + rowKey + u')' : u'+' + rowKey;
+        const QString key = m_query.distinct ? QStringLiteral("max(") + rowKey + u')' : ListEngine::unindexed(rowKey);
         if (m_query.sort.isTableOrder()) {
             m_order = key;
         } else {
@@ -152,7 +153,7 @@ void ListPlanner::dropKeyTables()
 {
     for (const auto &[node, name] : m_keyTables) {
         try {
-            Sql::exec(m_db, QStringLiteral("DROP TABLE IF EXISTS temp.") + quoted(name));
+            Sql::exec(m_db, ListEngine::dropKeyTable(name));
         } catch (const DbError &) {
             // The connection is gone, and its temporary tables with it.
         }
@@ -182,10 +183,9 @@ bool ListPlanner::indexable(const ListCondition &c) const
 
 QString ListPlanner::column(const ColumnRef &c, bool indexed) const
 {
-    // A unary plus keeps the engine from reading the column's index for this term: the term
-    // then filters the rows the planned part yields.
+    // Kept off its index, the term filters the rows the planned part yields.
     const QString name = quoted(c.table) + u'.' + quoted(c.column);
-    return indexed ? name : u'+' + name;
+    return indexed ? name : ListEngine::unindexed(name);
 }
 
 QString ListPlanner::render(const ListCondition &c, bool indexed, QVariantList &binds) const
@@ -209,7 +209,7 @@ QString ListPlanner::render(const ListCondition &c, bool indexed, QVariantList &
         return any.isEmpty() ? QStringLiteral("1 = 0") : u'(' + any.join(QStringLiteral(" OR ")) + u')';
     }
     case K::InSelect:
-        return column(c.column, indexed) + QStringLiteral(" IN (SELECT k FROM temp.") + quoted(m_keyTables.at(&c))
+        return column(c.column, indexed) + QStringLiteral(" IN (SELECT k FROM ") + ListEngine::keyTable(m_keyTables.at(&c))
             + u')';
     case K::CompareColumns:
         return column(c.column, true) + symbol(c.op) + column(c.other, true);
@@ -225,7 +225,7 @@ void ListPlanner::materialise(const ListCondition &c)
         return;
     const QString name = QStringLiteral("list_keys_%1").arg(keyTableCounter.fetchAndAddRelaxed(1));
     m_keyTables[&c] = name;
-    Sql::exec(m_db, QStringLiteral("CREATE TEMP TABLE %1 (k PRIMARY KEY)").arg(quoted(name)));
+    Sql::exec(m_db, ListEngine::createKeyTable(name));
     QVariantList binds;
     QStringList terms;
     for (const ListCondition &p : c.parts)
@@ -233,8 +233,7 @@ void ListPlanner::materialise(const ListCondition &c)
     const QString selected = quoted(c.selected.table) + u'.' + quoted(c.selected.column);
     terms << selected + QStringLiteral(" IS NOT NULL");
     Sql::exec(m_db,
-              QStringLiteral("INSERT OR IGNORE INTO temp.%1 (k) SELECT %2 FROM %3%4")
-                  .arg(quoted(name), selected, quoted(c.selected.table), joined(terms)),
+              ListEngine::fillKeyTable(name, QStringLiteral("SELECT %1 FROM %2%3").arg(selected, quoted(c.selected.table), joined(terms))),
               binds);
 }
 
@@ -281,6 +280,26 @@ ListPlanner::Statement ListPlanner::allRowsStatement() const
     return s;
 }
 
+ListPlanner::Statement ListPlanner::rowsFromStatement(qint64 first) const
+{
+    Statement s = allRowsStatement();
+    if (first > 0) {
+        // The engine takes an offset only after a limit; -1 is none.
+        s.sql += QStringLiteral(" LIMIT -1 OFFSET ?");
+        s.binds << first;
+    }
+    return s;
+}
+
+ListPlanner::Statement ListPlanner::countStatement() const
+{
+    const QString table = quoted(m_query.table());
+    const QString where = joined(m_where.isEmpty() ? QStringList() : QStringList{m_where});
+    if (m_query.distinct)
+        return {QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1%2%3)").arg(table, where, m_group), m_whereBinds};
+    return {QStringLiteral("SELECT count(*) FROM %1%2").arg(table, where), m_whereBinds};
+}
+
 QString ListPlanner::rowsStatement(int count) const
 {
     QStringList marks;
@@ -292,50 +311,16 @@ QString ListPlanner::rowsStatement(int count) const
 QList<ListPlanner::Statement> ListPlanner::pageStatements(const Cursor &cursor) const
 {
     const QString key = quoted(m_query.table()) + u'.' + RowKey::column();
+    const QString col = m_query.sort.isTableOrder() ? QString() : column(m_query.sort.column, true);
     QList<Statement> out;
-    auto add = [&](const QString &after, const QVariantList &afterBinds, const QString &order) {
+    for (const KeysetPage::Step &step : KeysetPage::steps(col, m_query.sort.descending, key, cursor)) {
         QStringList terms;
         if (!m_where.isEmpty())
             terms << m_where;
-        if (!after.isEmpty())
-            terms << after;
-        out << Statement{m_select + joined(terms) + QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ?"),
-                         m_whereBinds + afterBinds};
-    };
-
-    if (m_query.sort.isTableOrder()) {
-        if (cursor.atStart)
-            add({}, {}, key);
-        else
-            add(key + QStringLiteral(" > ?"), {cursor.key}, key);
-        return out;
-    }
-
-    // The engine puts empty (NULL) values first going up and last going down.
-    const QString col = column(m_query.sort.column, true);
-    if (!m_query.sort.descending) {
-        const QString order = col + QStringLiteral(", ") + key;
-        if (cursor.atStart) {
-            add({}, {}, order);
-        } else if (cursor.sortValue.isNull()) {
-            add(col + QStringLiteral(" IS NULL AND ") + key + QStringLiteral(" > ?"), {cursor.key}, key);
-            add(col + QStringLiteral(" IS NOT NULL"), {}, order);
-        } else {
-            add(col + QStringLiteral(" = ? AND ") + key + QStringLiteral(" > ?"), {cursor.sortValue, cursor.key}, key);
-            add(col + QStringLiteral(" > ?"), {cursor.sortValue}, order);
-        }
-    } else {
-        const QString order = col + QStringLiteral(" DESC, ") + key + QStringLiteral(" DESC");
-        const QString keyDown = key + QStringLiteral(" DESC");
-        if (cursor.atStart) {
-            add({}, {}, order);
-        } else if (cursor.sortValue.isNull()) {
-            add(col + QStringLiteral(" IS NULL AND ") + key + QStringLiteral(" < ?"), {cursor.key}, keyDown);
-        } else {
-            add(col + QStringLiteral(" = ? AND ") + key + QStringLiteral(" < ?"), {cursor.sortValue, cursor.key}, keyDown);
-            add(col + QStringLiteral(" < ?"), {cursor.sortValue}, order);
-            add(col + QStringLiteral(" IS NULL"), {}, keyDown);
-        }
+        if (!step.after.isEmpty())
+            terms << step.after;
+        out << Statement{m_select + joined(terms) + QStringLiteral(" ORDER BY ") + step.order + QStringLiteral(" LIMIT ?"),
+                         m_whereBinds + step.binds};
     }
     return out;
 }
