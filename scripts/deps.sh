@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config lld
   qt6-base-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-charts-dev qt6-translations-l10n
-  libxlsxwriter-dev zlib1g-dev libbenchmark-dev
+  libxlsxwriter-dev zlib1g-dev libbenchmark-dev mdbtools-dev unzip
   fonts-wqy-zenhei poppler-utils xvfb xauth xdotool
 )
 missing=()

@@ -25,6 +25,8 @@
 #include "data/sales/ReturnExchangeTable.h"
 #include "data/sales/SaleLineTable.h"
 #include "data/sales/SaleTable.h"
+#include "data/tools/Note.h"
+#include "data/tools/NotebookTable.h"
 #include "forms/catalogs/CatalogDeclarations.h"
 #include "forms/catalogs/PartsCatalogDeclaration.h"
 #include "forms/customers/CustomerDeclarations.h"
@@ -222,6 +224,7 @@ private slots:
         QTest::newRow("销售") << static_cast<const ColumnMap *>(&SaleTable::map());
         QTest::newRow("销售单") << static_cast<const ColumnMap *>(&SaleLineTable::map());
         QTest::newRow("退换") << static_cast<const ColumnMap *>(&ReturnExchangeTable::map());
+        QTest::newRow("记事本") << static_cast<const ColumnMap *>(&NotebookTable::map());
     }
     void mapsAgreeWithTheSchema()
     {

@@ -270,3 +270,22 @@ std::optional<QVariant> Schema::storageValue(ColumnType type, const QString &inp
     }
     return std::nullopt;
 }
+
+QString Schema::typeName(ColumnType type)
+{
+    switch (type) {
+    case T::Money:
+        return QStringLiteral("金额（最多四位小数）");
+    case T::Integer:
+    case T::AutoNumber:
+        return QStringLiteral("整数");
+    case T::YesNo:
+        return QStringLiteral("是/否值（True 或 False）");
+    case T::Date:
+        return QStringLiteral("日期（yyyy-mm-dd）");
+    case T::Text:
+    case T::Memo:
+        break;
+    }
+    return QStringLiteral("文本");
+}

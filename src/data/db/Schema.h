@@ -42,4 +42,6 @@ bool hasIndexOn(const QString &table, const QString &column);
 QString displayText(ColumnType type, const QVariant &stored);
 // nullopt when the text does not fit the column's type.
 std::optional<QVariant> storageValue(ColumnType type, const QString &text);
+// What a text that does not fit the type is told it is not: "金额（最多四位小数）", "整数" ...
+QString typeName(ColumnType type);
 }

@@ -3,12 +3,12 @@
 #include "data/db/Database.h"
 #include "data/db/DbError.h"
 #include "data/maintenance/DatabaseFiles.h"
+#include "forms/app/InstallationRecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
 #include <QTemporaryFile>
 
 Startup::Result::Result() = default;
@@ -103,13 +103,7 @@ Startup::Result Startup::prepare(const QString &appDir, const QString &executabl
         return {nullptr, nullptr, messageFor(e, QDir::toNativeSeparators(path))};
     }
 
-    QSettings record = settingsFile.isEmpty()
-        ? QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orlimo软件"), ProductTitle)
-        : QSettings(settingsFile, QSettings::IniFormat);
-    record.beginGroup(QStringLiteral("Orlimo软件/") + ProductTitle);
-    record.setValue(QStringLiteral("Path"), executablePath);
-    record.setValue(QStringLiteral("Ver"), ProductVersion);
-    record.endGroup();
-    record.sync();
+    InstallationRecord(settingsFile).write(ProductTitle, {{QStringLiteral("Path"), executablePath},
+                                                        {QStringLiteral("Ver"), ProductVersion}});
     return {std::move(lock), std::move(db), {}};
 }

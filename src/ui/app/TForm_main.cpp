@@ -7,6 +7,7 @@
 #include "forms/app/Startup.h"
 #include "forms/app/WelcomeForm.h"
 #include "forms/maintenance/BackupForm.h"
+#include "forms/maintenance/UpgradeForm.h"
 #include "ui/app/TForm_exit.h"
 #include "ui/app/TForm_login.h"
 #include "ui/app/TForm_welcome.h"
@@ -168,7 +169,8 @@ bool TForm_main::firstShow()
 
 void TForm_main::olderVersionCheck()
 {
-    // The import of the older product's data hooks in here once it exists.
+    if (const ScreenCatalog::Entry *check = m_catalog.find(UpgradeForm::CheckEntry))
+        open(*check, QString(), {});
 }
 
 void TForm_main::startSession()

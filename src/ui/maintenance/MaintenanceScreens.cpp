@@ -2,8 +2,11 @@
 
 #include "forms/app/AppContext.h"
 #include "forms/maintenance/BackupForm.h"
+#include "forms/maintenance/UpgradeForm.h"
+#include "ui/maintenance/TForm_DB.h"
 #include "ui/maintenance/TForm_backuppath.h"
 #include "ui/maintenance/TForm_init.h"
+#include "ui/maintenance/TForm_upgrade.h"
 
 using namespace Qt::StringLiterals;
 using Rule = RightsTable::Rule;
@@ -33,7 +36,23 @@ void registerMaintenanceScreens(ScreenCatalog &c)
                    }
                }});
     c.declare({.name = u"后台数据库"_s, .status = u" 后台数据库"_s, .rule = Rule::need(Right::DatabaseBrowse), .kind = K::Dialog,
-               .places = {C::menuItem(maintenance, 40)}});
+               .places = {C::menuItem(maintenance, 40)}, .factory = C::screen<TForm_DB>()});
+    // The offer of the older version's data, run by the main window's first show before the login.
+    c.declare({.name = UpgradeForm::CheckEntry, .rule = Rule::none(), .kind = K::Command,
+               .action = [](AppContext &ctx, Host &) {
+                   if (!UpgradeForm(ctx).offeredFile())
+                       return;
+                   TForm_upgrade(ctx).exec();
+               }});
+    // The same import of a file chosen by hand: on a new machine no older installation left a record.
+    c.declare({.name = UpgradeForm::ChooseEntry, .status = u" 导入旧版数据"_s, .rule = Rule::superUserOnly(),
+               .kind = K::Command, .places = {C::menuItem(maintenance, 45)}, .action = [](AppContext &ctx, Host &host) {
+                   const QString file = UpgradeForm::chooseFile(ctx);
+                   if (file.isEmpty())
+                       return;
+                   host.closeOpenScreens(); // no screen shows rows from before the import
+                   TForm_upgrade(ctx, file).exec();
+               }});
 
     // The open screen goes first, so no query of it outlives the file it read.
     c.declare({.name = u"压缩数据库"_s, .status = u" 压缩数据..."_s, .rule = Rule::none(), .kind = K::Command,
