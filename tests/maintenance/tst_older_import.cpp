@@ -91,16 +91,11 @@ std::optional<QString> upgradeMark(TestDatabase &t)
     return InstallationRecord(t.ctx.settingsFile).value(UpgradeForm::OlderProduct, QStringLiteral("upgrade"));
 }
 
-// The public Jet 4 test files: beside the repository as shared/testdata/jet.
+// The public Jet 4 test files kept with the tests (tests/testdata/jet, MIT-licensed, see its README).
 QString jetFile(const QString &name)
 {
-    const QString source = qEnvironmentVariable("VANTREL_SOURCE_DIR");
-    for (const char *up : {"/../shared/testdata/jet/", "/../../shared/testdata/jet/"}) {
-        const QString path = QDir::cleanPath(source + QString::fromLatin1(up) + name);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
+    const QString path = QDir(qEnvironmentVariable("VANTREL_SOURCE_DIR")).filePath(QStringLiteral("tests/testdata/jet/") + name);
+    return QFileInfo::exists(path) ? path : QString();
 }
 
 void fillOlder(OlderFile &older)
@@ -322,7 +317,7 @@ private slots:
     {
         const QString types = jetFile(QStringLiteral("types-access2000.mdb"));
         if (types.isEmpty())
-            QFAIL("shared/testdata/jet is not beside the repository");
+            QFAIL("tests/testdata/jet is missing");
         JetFileReader reader(types);
         QCOMPARE(reader.tableNames(), QStringList({"Table1", "Table2", "Table3", "Table4"}));
         QCOMPARE(reader.columnNames(QStringLiteral("Table1")), QStringList({"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
