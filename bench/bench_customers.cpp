@@ -10,6 +10,7 @@
 #include "SilentPrompter.h"
 #include "core/app/Right.h"
 #include "data/db/Database.h"
+#include "data/lists/ListModel.h"
 #include "forms/app/AppContext.h"
 #include "forms/customers/CustomerDeclarations.h"
 #include "print/print/PageStore.h"

@@ -9,6 +9,7 @@
 #include "ProcessMemory.h"
 #include "SilentPrompter.h"
 #include "core/app/Right.h"
+#include "data/db/Database.h"
 #include "forms/app/AppContext.h"
 #include "print/print/PageStore.h"
 #include "print/print/ReportLayout.h"

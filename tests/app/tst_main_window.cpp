@@ -153,7 +153,7 @@ private slots:
                 line << (a->isSeparator() ? QStringLiteral("|") : a->text());
             menus << line.join(QLatin1Char(' '));
         }
-        QCOMPARE(menus, (QStringList{" 维护[&M]: 系统初始化 数据备份 数据恢复 后台数据库 用户管理 权限分配 编号设置 | 退出",
+        QCOMPARE(menus, (QStringList{" 维护[&M]: 系统初始化 数据备份 数据恢复 后台数据库 导入旧版数据 用户管理 权限分配 编号设置 | 退出",
                                      " 工具[&T]: 计算器 压缩数据库 设置欢迎界面 设置备份路径", "帮助[&H]: 关于 帮助 意见反馈"}));
         QStringList tools;
         for (QAction *a : main.findChild<QToolBar *>()->actions())
