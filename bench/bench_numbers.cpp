@@ -63,7 +63,8 @@ void BM_StartupChecks(benchmark::State &state)
             state.SkipWithError("sample database not given");
             return;
         }
-        QFile::link(source, Startup::databasePath(appDir));
+        // A copy: start-up opens the file for writing, and the sample must stay as generated.
+        QFile::copy(source, Startup::databasePath(appDir));
     }
     const QString ini = QDir(appDir).filePath(QStringLiteral("install.ini"));
     for (auto _ : state) {
