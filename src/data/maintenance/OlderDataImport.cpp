@@ -153,10 +153,7 @@ OlderDataImport::OlderDataImport(Database &db, const OlderDataReader &older) : m
 
 void OlderDataImport::run(const Progress &progress)
 {
-    if (qEnvironmentVariableIsSet("EXP_CACHE")) Sql::exec(m_db, QStringLiteral("PRAGMA cache_size = -262144"));
     TransactionGuard tx(m_db);
-    const bool dropIx = qEnvironmentVariableIsSet("EXP_DROP");
-    if (dropIx) for (const IndexDef &ix : Schema::indexes()) Sql::exec(m_db, QStringLiteral("DROP INDEX IF EXISTS \"%1\"").arg(ix.name));
     for (const Step &step : steps()) {
         const QString text = QString::fromUtf8(step.progress);
         if (!step.table) {
@@ -215,6 +212,5 @@ void OlderDataImport::run(const Progress &progress)
             Sql::exec(m_db, QStringLiteral("INSERT INTO 基本信息 (标识, 值) VALUES (?, ?)"), {PickupKey, PickupValue});
         progress(text, done, total);
     }
-    if (dropIx) for (const IndexDef &ix : Schema::indexes()) Sql::exec(m_db, ix.createStatement());
     tx.commit();
 }
