@@ -54,6 +54,7 @@ TForm_DB::TForm_DB(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ct
 {
     setWindowTitle(QStringLiteral("后台数据库"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowState(windowState() | Qt::WindowMaximized);
     resize(1000, 640);
 
     auto *layout = new QHBoxLayout(this);
